@@ -1,0 +1,59 @@
+#include "Catena.h"
+
+#include "access/CambiaPassword.h"
+#include "access/Password.h"
+#include "app/Avvio.h"
+#include "catalog/ApriCatalogo.h"
+#include "catalog/CreaCatalogo.h"
+#include "editor/Cartoline.h"
+#include "storage/Testo.h"
+
+#include <QLabel>
+
+// Creation order of the windows: the login window first, as the main window.
+TCatena::TCatena()
+    : password(std::make_unique<TfrmPassword>()), apriCatalogo(std::make_unique<TfrmApriCatalogo>()) {
+    avvio = std::make_unique<TfrmAvvio>();
+    cambiaPassword = std::make_unique<TfrmCambiaPassword>();
+    cartoline = std::make_unique<TfrmCartoline>();
+    creaCatalogo = std::make_unique<TfrmCreaCatalogo>();
+
+    connect(password.get(), &TfrmPassword::accessoConsentito, this,
+            [this] { passa(password.get(), avvio.get()); });
+    connect(password.get(), &TfrmPassword::cambiaPassword, this,
+            [this] { passa(password.get(), cambiaPassword.get()); });
+    connect(password.get(), &TfrmPassword::esci, this, &TCatena::fine);
+    connect(cambiaPassword.get(), &TFinestraCatena::chiusa, this, [this] {
+        passa(cambiaPassword.get(), password.get());
+        password->azzeraDopoCambio();
+    });
+    connect(avvio.get(), &TfrmAvvio::creaCatalogo, this, [this] { passa(avvio.get(), creaCatalogo.get()); });
+    connect(avvio.get(), &TfrmAvvio::apriCatalogo, this, [this] { passa(avvio.get(), apriCatalogo.get()); });
+    connect(avvio.get(), &TfrmAvvio::esci, this, &TCatena::fine);
+    connect(creaCatalogo.get(), &TFinestraCatena::chiusa, this,
+            [this] { passa(creaCatalogo.get(), avvio.get()); });
+    connect(apriCatalogo.get(), &TFinestraCatena::chiusa, this, &TCatena::apriCatalogoChiusa);
+    connect(cartoline.get(), &TFinestraCatena::chiusa, this, [this] { passa(cartoline.get(), avvio.get()); });
+}
+
+TCatena::~TCatena() = default;
+
+void TCatena::avvia() { password->mostra(); }
+
+void TCatena::passa(TFinestraCatena* da, TFinestraCatena* a) {
+    a->mostra();
+    da->hide();
+}
+
+void TCatena::apriCatalogoChiusa() {
+    const QString marcatore = Testo::taglia(apriCatalogo->lblMemory->text());
+    if (marcatore == QLatin1String("cartoline")) {
+        cartoline->lblFile->setText(Testo::taglia(apriCatalogo->lblFile->text()));
+        cartoline->lblNome->setText(apriCatalogo->voceScelta().chopped(4));
+        passa(apriCatalogo.get(), cartoline.get());
+    } else if (marcatore == QLatin1String("avvio")) {
+        passa(apriCatalogo.get(), avvio.get());
+    } else {
+        apriCatalogo->hide();
+    }
+}
