@@ -16,3 +16,7 @@ TfrmCartoline::TfrmCartoline()
     lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
     lblPosizione->setGeometry(700, 20, 100, 30);
 }
+
+void TfrmCartoline::subNuovaScheda() { lblPosizione->clear(); }
+
+void TfrmCartoline::subMostraScheda(const TScheda&, qint64 n) { lblPosizione->setText(QString::number(n)); }
