@@ -1,15 +1,18 @@
 #pragma once
 
-#include <QDialog>
+#include "search/FinestraElenco.h"
 
 class TfrmCartoline;
+class TRettangolo;
 
-// For-sale list: every card of the open catalogue whose specimen is offered for sale.
-class TfrmInVendita : public QDialog {
+// For-sale list: every card of the open catalogue whose specimen is offered for sale, built when the
+// window is shown; a card is opened in the editor from its line.
+class TfrmInVendita : public TFinestraElenco {
     Q_OBJECT
 public:
     explicit TfrmInVendita(TfrmCartoline* editor);
+    TRettangolo* panContainer;
 
-private:
-    TfrmCartoline* editor_;
+protected:
+    void FormShow() override;
 };

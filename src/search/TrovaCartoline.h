@@ -1,17 +1,51 @@
 #pragma once
 
-#include <QDialog>
+#include "search/FinestraElenco.h"
+
+#include <array>
 
 class QLabel;
+class QLineEdit;
+class QPushButton;
 class TfrmCartoline;
+class TRettangolo;
 
-// Search window: filters over the open catalogue, then a sorted list of the matching cards.
-class TfrmTrovaCartoline : public QDialog {
+// Search window: up to ten partial-text filters over the open catalogue, then the sorted list of the
+// matching cards, from which a card is opened in the editor.
+class TfrmTrovaCartoline : public TFinestraElenco {
     Q_OBJECT
 public:
     explicit TfrmTrovaCartoline(TfrmCartoline* editor);
-    QLabel* lblMemory; // what is searched, shown in the window's texts
+
+    QLabel* lblMemory; // "cartoline" when a chosen card is to be shown in the editor
+    QLabel* lblConta;  // number of filled filters of the last search
+
+    TRettangolo* panAvvio;
+    TRettangolo* panContainer;
+    QLineEdit* txtTitolo;
+    QLineEdit* txtTipologia;
+    QLineEdit* txtEditore;
+    QLineEdit* txtSerie;
+    QLineEdit* txtDescrizione;
+    QLineEdit* txtAnno;
+    QLineEdit* txtMittente;
+    QLineEdit* txtDestinatario;
+    QLineEdit* txtCarta;
+    QLineEdit* txtNote;
+    QLabel* lblAttendere;
+    QLabel* lblTrovate;
+    QPushButton* btnAnnulla;
+    QPushButton* btnCerca;
+
+protected:
+    void FormShow() override;
+    bool consegnaAllEditor() const override;
+    void chiudi() override;
+    bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
-    TfrmCartoline* editor_;
+    void btnCercaMouseDown();
+    void btnCercaClick();
+    void btnAnnullaClick();
+    std::array<QLineEdit*, 10> filtri; // in tab order, which is also the order Enter moves through
 };
