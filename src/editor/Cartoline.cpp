@@ -1,22 +1,756 @@
 #include "Cartoline.h"
 
+#include "editor/Importo.h"
+#include "editor/Zoom.h"
+#include "search/InVendita.h"
+#include "search/TrovaCartoline.h"
+#include "storage/Archivio.h"
+#include "storage/Formato.h"
+#include "storage/Testo.h"
+#include "ui/DialoghiFile.h"
+#include "ui/Messaggi.h"
+#include "catalog/PulsanteImmagine.h"
+#include "ui/LunghezzaMassima.h"
+#include "ui/RiquadroFoto.h"
+#include "ui/Sfondo.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QStyle>
+#include <QSvgRenderer>
+
+namespace {
+
+const QString MessaggioArchivioVuoto = QStringLiteral("L'archivio non contiene nessuna scheda.");
+
+QFont verdana(int pixel, bool grassetto = false) {
+    QFont f(QStringLiteral("Verdana"));
+    f.setPixelSize(pixel);
+    f.setBold(grassetto);
+    return f;
+}
+
+// Not focused: alice blue on sky blue; focused: yellow. Driven by a property so that a modal box
+// taking the window's focus for a moment does not move the highlight.
+const char* StileCampo = "QLineEdit { background: #F0F8FF; border: 1px solid #87CEEB; padding: 0 3px; }"
+                         "QLineEdit[evidenziato=\"true\"] { background: #FFFF00; }";
+
+QImage disegnaSegnaposto(const QString& risorsa) {
+    QImage img(366, 260, QImage::Format_RGB32);
+    img.fill(QColor(207, 230, 245));
+    QSvgRenderer svg(risorsa);
+    if (svg.isValid()) {
+        QPainter p(&img);
+        p.setRenderHint(QPainter::Antialiasing);
+        svg.render(&p, QRectF(0, 0, 366, 260));
+    }
+    return img;
+}
+
+// The number in lblPosizione; false for an empty or malformed text.
+bool numeroScheda(const QLabel* l, qint64& n) {
+    bool ok = false;
+    n = Testo::taglia(l->text()).toLongLong(&ok);
+    return ok;
+}
+
+} // namespace
 
 TfrmCartoline::TfrmCartoline()
     : TFinestraCatena(QStringLiteral("frmCartoline"), QStringLiteral(" Geodario - Gestione Archivio Minerali"),
                       true) {
+    Formato::fissa();
+    resize(1016, 713);
     QWidget* p = sfondo()->pannello(QSize(995, 692));
+    auto* shpContainer = new TRettangolo(p, QColor(0x42, 0x7A, 0xA8), Qt::white, Qt::white, 6);
+    shpContainer->setObjectName(QStringLiteral("shpContainer"));
+    shpContainer->setGeometry(0, 0, 995, 692);
+    sfondi << this << sfondo() << p << shpContainer;
+
+    creaBarraComandi(p);
+
+    auto* shpSezione01 = new TRettangolo(p, QColor(0xC8, 0xD6, 0xE3), QColor(0xC8, 0xD6, 0xE3), Qt::white, 4);
+    shpSezione01->setObjectName(QStringLiteral("shpSezione01"));
+    shpSezione01->setGeometry(8, 72, 979, 576);
+    sfondi << shpSezione01;
+    creaFoto(p);
+    creaCampi(p);
+
+    auto* shpInfo = new TRettangolo(p, QColor(0x30, 0x30, 0xDD), QColor(0x30, 0x30, 0xDD), Qt::transparent, 4);
+    shpInfo->setObjectName(QStringLiteral("shpInfo"));
+    shpInfo->setGeometry(8, 654, 979, 30);
+    panInfo = new QLabel(QStringLiteral("Pronto per archiviare una nuova scheda..."), shpInfo);
+    panInfo->setObjectName(QStringLiteral("panInfo"));
+    panInfo->setFont([] {
+        QFont f(QStringLiteral("Tahoma"));
+        f.setPixelSize(12);
+        return f;
+    }());
+    panInfo->setStyleSheet(QStringLiteral("color: white;"));
+    panInfo->setGeometry(12, 0, 955, 30);
+    panInfo->setAccessibleName(QStringLiteral("Barra di stato"));
+    panInfo->setAttribute(Qt::WA_TransparentForMouseEvents);
+    sfondi << shpInfo;
+
     lblFile = new QLabel(p);
     lblFile->setObjectName(QStringLiteral("lblFile"));
     lblFile->hide();
-    lblNome = new QLabel(p);
-    lblNome->setObjectName(QStringLiteral("lblNome"));
-    lblNome->setGeometry(20, 20, 600, 30);
-    lblPosizione = new QLabel(p);
-    lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
-    lblPosizione->setGeometry(700, 20, 100, 30);
+    int i = 0;
+    for (QLabel** l : {&lblFile01, &lblFile02, &lblFile03, &lblDesc01, &lblDesc02, &lblDesc03}) {
+        *l = new QLabel(p);
+        (*l)->setObjectName(QStringLiteral("%1%2").arg(i < 3 ? "lblFile0" : "lblDesc0").arg(i % 3 + 1));
+        (*l)->hide();
+        ++i;
+    }
+
+    for (QObject* o : std::as_const(sfondi))
+        o->installEventFilter(this);
+    mostraSegnaposto();
 }
 
-void TfrmCartoline::subNuovaScheda() { lblPosizione->clear(); }
+TPulsanteImmagine* TfrmCartoline::comando(QWidget* p, const char* nome, const char* icona,
+                                          const QString& descrizione, const QString& suggerimento) {
+    auto* b = new TPulsanteImmagine(p, QLatin1String(nome), QStringLiteral(":/editor/%1.svg").arg(icona), QRect(),
+                                    descrizione);
+    b->setFocusPolicy(Qt::NoFocus); // clicking a command leaves the focus (and the highlight) in the field
+    if (!suggerimento.isEmpty()) {
+        suggerimenti.insert(b, suggerimento);
+        b->installEventFilter(this);
+    }
+    return b;
+}
 
-void TfrmCartoline::subMostraScheda(const TScheda&, qint64 n) { lblPosizione->setText(QString::number(n)); }
+void TfrmCartoline::creaBarraComandi(QWidget* p) {
+    constexpr int y = 8, h = 56, lato = 44, passo = 46;
+    int x = 8;
+    auto gruppo = [&](int n, int larghezza) {
+        auto* g = new TRettangolo(p, Qt::white, Qt::white, QColor(0x87, 0xCE, 0xEB), 6);
+        g->setObjectName(QStringLiteral("shpPulsanti0%1").arg(n));
+        g->setGeometry(x, y, larghezza, h);
+        sfondi << g;
+        const int inizio = x + 6;
+        x += larghezza + 9;
+        return inizio;
+    };
+    auto metti = [&](TPulsanteImmagine* b, int& cx, int w = 0) {
+        if (w == 0)
+            w = lato;
+        b->setGeometry(cx, y + (h - lato) / 2, w, lato);
+        cx += w + (passo - lato);
+    };
+
+    int cx = gruppo(1, 4 * passo + 10);
+    cmdNuovo = comando(p, "cmdNuovo", "nuovo", QStringLiteral("Nuova scheda"),
+                       QStringLiteral("Prepara la schermata per l'inserimento di una nuova scheda."));
+    cmdSalva = comando(p, "cmdSalva", "salva", QStringLiteral("Salva la scheda"),
+                       QStringLiteral("Salva la scheda in archivio."));
+    cmdTrova = comando(p, "cmdTrova", "trova", QStringLiteral("Trova schede"),
+                       QStringLiteral("Trova schede in archivio."));
+    cmdCercaDisponibili =
+        comando(p, "cmdCercaDisponibili", "disponibili", QStringLiteral("Campioni in vendita"),
+                QStringLiteral("Visualizza il riepilogo dei campioni mineralogici in vendita."));
+    for (auto* b : {cmdNuovo, cmdSalva, cmdTrova, cmdCercaDisponibili})
+        metti(b, cx);
+
+    cx = gruppo(2, 150 + 10);
+    cmdFile = comando(p, "cmdFile", "allega", QStringLiteral("Allega file"),
+                      QStringLiteral("Allega file alla scheda corrente."));
+    metti(cmdFile, cx, 150);
+
+    cx = gruppo(3, passo + 150 + 10);
+    cmdAnteprima = comando(p, "cmdAnteprima", "anteprima", QStringLiteral("Anteprima di stampa"),
+                           QStringLiteral("Visualizza l'anteprima di stampa della scheda corrente."));
+    cmdStampa = comando(p, "cmdStampa", "stampa", QStringLiteral("Stampa"),
+                        QStringLiteral("Stampa la scheda corrente."));
+    metti(cmdAnteprima, cx);
+    metti(cmdStampa, cx, 150);
+
+    cx = gruppo(4, 4 * passo + 64 + 10);
+    cmdPrimo = comando(p, "cmdPrimo", "primo", QStringLiteral("Prima scheda"),
+                       QStringLiteral("Visualizza la prima scheda in archivio."));
+    cmdIndietro = comando(p, "cmdIndietro", "indietro", QStringLiteral("Scheda precedente"),
+                          QStringLiteral("Visualizza la scheda precedente in archivio."));
+    cmdAvanti = comando(p, "cmdAvanti", "avanti", QStringLiteral("Scheda successiva"),
+                        QStringLiteral("Visualizza la scheda successiva in archivio."));
+    cmdUltimo = comando(p, "cmdUltimo", "ultimo", QStringLiteral("Ultima scheda"),
+                        QStringLiteral("Visualizza l'ultima scheda in archivio."));
+    metti(cmdPrimo, cx);
+    metti(cmdIndietro, cx);
+    lblPosizione = new QLabel(p);
+    lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
+    lblPosizione->setAccessibleName(QStringLiteral("Numero della scheda"));
+    lblPosizione->setAlignment(Qt::AlignCenter);
+    lblPosizione->setFont(verdana(16, true));
+    lblPosizione->setStyleSheet(QStringLiteral("color: #1F3F73;"));
+    lblPosizione->setGeometry(cx - 2, y, 64, h);
+    cx += 64;
+    metti(cmdAvanti, cx);
+    metti(cmdUltimo, cx);
+
+    cx = gruppo(5, 2 * passo + 8);
+    cmdEsporta = comando(p, "cmdEsporta", "esporta", QStringLiteral("Esporta in Excel"),
+                         QStringLiteral("Esporta l'archivio in un file di Excel."));
+    cmdSlideShow = comando(p, "cmdSlideShow", "slideshow", QStringLiteral("Slide show"),
+                           QStringLiteral("Esegui lo slide show dei campioni mineralogici in archivio."));
+    metti(cmdEsporta, cx);
+    metti(cmdSlideShow, cx);
+
+    cx = gruppo(6, 2 * passo + 8);
+    cmdGuida = comando(p, "cmdGuida", "guida", QStringLiteral("Guida"),
+                       QStringLiteral("Visualizza la pagina della guida sensibile al contesto."));
+    cmdEsci = comando(p, "cmdEsci", "esci", QStringLiteral("Esci"), QStringLiteral("Esci da questa schermata."));
+    metti(cmdGuida, cx);
+    metti(cmdEsci, cx);
+
+    connect(cmdNuovo, &QAbstractButton::clicked, this, &TfrmCartoline::cmdNuovoClick);
+    connect(cmdSalva, &QAbstractButton::clicked, this, &TfrmCartoline::cmdSalvaClick);
+    connect(cmdTrova, &QAbstractButton::clicked, this, &TfrmCartoline::cmdTrovaClick);
+    connect(cmdCercaDisponibili, &QAbstractButton::clicked, this, &TfrmCartoline::cmdCercaDisponibiliClick);
+    connect(cmdPrimo, &QAbstractButton::clicked, this, &TfrmCartoline::cmdPrimoClick);
+    connect(cmdIndietro, &QAbstractButton::clicked, this, &TfrmCartoline::cmdIndietroClick);
+    connect(cmdAvanti, &QAbstractButton::clicked, this, &TfrmCartoline::cmdAvantiClick);
+    connect(cmdUltimo, &QAbstractButton::clicked, this, &TfrmCartoline::cmdUltimoClick);
+    connect(cmdEsci, &QAbstractButton::clicked, this, &TfrmCartoline::cmdEsciClick);
+}
+
+void TfrmCartoline::creaFoto(QWidget* p) {
+    struct Slot {
+        SlotFoto slot;
+        int y;
+        const char* suffisso;
+    };
+    for (const Slot& s : {Slot{SlotFoto::A, 80, ""}, Slot{SlotFoto::B, 356, "02"}}) {
+        const QString suf = QLatin1String(s.suffisso);
+        auto* cornice = new TRettangolo(p, Qt::white, Qt::white, QColor(0x9F, 0xB6, 0xCC), 2);
+        cornice->setObjectName(QStringLiteral("shpFoto") + suf);
+        cornice->setGeometry(16, s.y, 374, 268);
+        auto* img = new TRiquadroFoto(p);
+        img->setObjectName(QStringLiteral("imgFoto") + suf);
+        img->setAccessibleName(s.slot == SlotFoto::A ? QStringLiteral("Foto 1") : QStringLiteral("Foto 2"));
+        img->setGeometry(20, s.y + 4, 366, 260);
+        img->installEventFilter(this);
+        sfondi << img;
+        (s.slot == SlotFoto::A ? imgFoto : imgFoto02) = img;
+
+        auto* tile = new QLabel(p);
+        tile->setObjectName(s.slot == SlotFoto::A ? QStringLiteral("ico01") : QStringLiteral("ico02"));
+        tile->setGeometry(396, s.y, 42, 30);
+        QSvgRenderer r(s.slot == SlotFoto::A ? QStringLiteral(":/editor/tile_1.svg")
+                                             : QStringLiteral(":/editor/tile_2.svg"));
+        QPixmap pm(42 * devicePixelRatio(), 30 * devicePixelRatio());
+        pm.setDevicePixelRatio(devicePixelRatio());
+        pm.fill(Qt::transparent);
+        if (r.isValid()) {
+            QPainter pp(&pm);
+            r.render(&pp, QRectF(0, 0, 42, 30));
+        }
+        tile->setPixmap(pm);
+
+        const QString n = s.slot == SlotFoto::A ? QStringLiteral("1") : QStringLiteral("2");
+        auto* carica = comando(p, qPrintable("btnCaricaFoto" + suf), "foto_carica",
+                               QStringLiteral("Carica la foto %1 da file").arg(n),
+                               QStringLiteral("Carica una foto esistente."));
+        auto* webcam = comando(p, qPrintable("btnAcquisisciFoto" + suf), "foto_webcam",
+                               QStringLiteral("Acquisisci la foto %1 da webcam").arg(n),
+                               QStringLiteral("Acquisisci la foto da WebCam."));
+        auto* salva = comando(p, qPrintable("btnSalvaFoto" + suf), "foto_salva",
+                              QStringLiteral("Salva una copia della foto %1").arg(n),
+                              QStringLiteral("Salva la foto su disco."));
+        auto* canc = comando(p, qPrintable("btnCancFoto" + suf), "foto_cancella",
+                             QStringLiteral("Cancella la foto %1").arg(n), QStringLiteral("Cancella la foto."));
+        auto* zoom = comando(p, qPrintable("btnZoomFoto" + suf), "foto_zoom",
+                             QStringLiteral("Ingrandisci la foto %1").arg(n),
+                             QStringLiteral("Visualizza la foto nelle sue dimensioni reali."));
+        int by = s.y + 34;
+        for (auto* b : {carica, webcam, salva, canc, zoom}) {
+            b->setGeometry(396, by, 42, 40);
+            by += 46;
+        }
+        const SlotFoto slot = s.slot;
+        connect(carica, &QAbstractButton::clicked, this, [this, slot] { btnCaricaFotoClick(slot); });
+        connect(webcam, &QAbstractButton::clicked, this, [this, slot] { btnAcquisisciFotoClick(slot); });
+        connect(salva, &QAbstractButton::clicked, this, [this, slot] { btnSalvaFotoClick(slot); });
+        connect(canc, &QAbstractButton::clicked, this, [this, slot] { btnCancFotoClick(slot); });
+        connect(zoom, &QAbstractButton::clicked, this, [this, slot] { btnZoomFotoClick(slot); });
+        if (slot == SlotFoto::A) {
+            btnCaricaFoto = carica, btnAcquisisciFoto = webcam, btnSalvaFoto = salva, btnCancFoto = canc,
+            btnZoomFoto = zoom;
+        } else {
+            btnCaricaFoto02 = carica, btnAcquisisciFoto02 = webcam, btnSalvaFoto02 = salva,
+            btnCancFoto02 = canc, btnZoomFoto02 = zoom;
+        }
+    }
+}
+
+QLineEdit* TfrmCartoline::nuovoCampo(QWidget* p, Campo c, const char* nome, const QString& etichetta, int x,
+                                     int y, int w) {
+    auto* l = new QLabel(etichetta, p);
+    l->setObjectName(QStringLiteral("lbl") + QLatin1String(nome + 3));
+    l->setFont(verdana(11));
+    l->setStyleSheet(QStringLiteral("color: #1F3F73;"));
+    l->setGeometry(x, y, w + 40, 15);
+    auto* e = new QLineEdit(p);
+    e->setObjectName(QLatin1String(nome));
+    QString accessibile = etichetta;
+    if (accessibile.endsWith(u':'))
+        accessibile.chop(1);
+    e->setAccessibleName(accessibile);
+    e->setFont(verdana(12, true));
+    e->setStyleSheet(QLatin1String(StileCampo));
+    e->setProperty("evidenziato", false);
+    e->setValidator(new TLunghezzaMassima(e, definizione(c).larghezza));
+    e->setGeometry(x, y + 16, w, 24);
+    e->installEventFilter(this);
+    l->setBuddy(e);
+    campi[static_cast<std::size_t>(c)] = e;
+    return e;
+}
+
+void TfrmCartoline::creaCampi(QWidget* p) {
+    auto* shpSfondo = new TRettangolo(p, Qt::white, Qt::white, QColor(0x9F, 0xB6, 0xCC), 4);
+    shpSfondo->setObjectName(QStringLiteral("shpSfondo"));
+    shpSfondo->setGeometry(446, 80, 533, 560);
+    sfondi << shpSfondo;
+
+    constexpr int x0 = 462, riga = 46, y0 = 118;
+    auto* bkgNomeArchivio = new QLabel(p);
+    bkgNomeArchivio->setObjectName(QStringLiteral("bkgNomeArchivio"));
+    bkgNomeArchivio->setGeometry(x0, 88, 500, 22);
+    QSvgRenderer barra(QStringLiteral(":/editor/nome_archivio.svg"));
+    QPixmap pm(500, 22);
+    pm.fill(QColor(0x87, 0xCE, 0xEB));
+    if (barra.isValid()) {
+        pm.fill(Qt::transparent);
+        QPainter pp(&pm);
+        barra.render(&pp, QRectF(0, 0, 500, 22));
+    }
+    bkgNomeArchivio->setPixmap(pm);
+    lblNome = new QLabel(p);
+    lblNome->setObjectName(QStringLiteral("lblNome"));
+    lblNome->setAccessibleName(QStringLiteral("Nome dell'archivio"));
+    lblNome->setAlignment(Qt::AlignCenter);
+    lblNome->setFont(verdana(13, true));
+    lblNome->setStyleSheet(QStringLiteral("color: #FFFF00;"));
+    lblNome->setGeometry(x0, 88, 500, 22);
+    lblNome->installEventFilter(this);
+    sfondi << lblNome;
+
+    auto y = [&](int r) { return y0 + (r - 1) * riga; };
+    const int c2 = x0 + 308;
+    txtTitolo = nuovoCampo(p, Campo::Titolo, "txtTitolo", QStringLiteral("Nome del minerale:"), x0, y(1), 300);
+    txtTipologia = nuovoCampo(p, Campo::Tipologia, "txtTipologia", QStringLiteral("Gruppo:"), c2, y(1), 192);
+    txtEditore = nuovoCampo(p, Campo::Editore, "txtEditore", QStringLiteral("Località di ritrovamento:"), x0,
+                            y(2), 300);
+    txtSerie = nuovoCampo(p, Campo::Serie, "txtSerie", QStringLiteral("Coordinate GPS:"), c2, y(2), 192);
+    txtDescrizione =
+        nuovoCampo(p, Campo::Descrizione, "txtDescrizione",
+                   QStringLiteral("Paragenesi (altri minerali presenti sullo stesso campione):"), x0, y(3), 500);
+    txtAnno = nuovoCampo(p, Campo::Anno, "txtAnno", QStringLiteral("Anno ritrovamento:"), x0, y(4), 144);
+    txtValore = nuovoCampo(p, Campo::Valore, "txtValore", QStringLiteral("Valore stimato: €"), x0 + 152, y(4), 148);
+    txtDimensioni = nuovoCampo(p, Campo::Dimensioni, "txtDimensioni", QStringLiteral("Dimensioni:"), c2, y(4), 192);
+    txtCarta = nuovoCampo(p, Campo::Carta, "txtCarta", QStringLiteral("Classificazione Strunz o Dana:"), x0, y(5),
+                          300);
+    txtRarita = nuovoCampo(p, Campo::Rarita, "txtRarita", QStringLiteral("Rarità:"), c2, y(5), 192);
+    const int c2b = x0 + 220;
+    txtMittente = nuovoCampo(p, Campo::Mittente, "txtMittente", QStringLiteral("Formula chimica:"), x0, y(6), 212);
+    txtIndirizzoMit =
+        nuovoCampo(p, Campo::IndirizzoMit, "txtIndirizzoMit", QStringLiteral("Forma esterna:"), c2b, y(6), 280);
+    txtDestinatario =
+        nuovoCampo(p, Campo::Destinatario, "txtDestinatario", QStringLiteral("Roccia Madre:"), x0, y(7), 212);
+    txtIndirizzoDes = nuovoCampo(p, Campo::IndirizzoDes, "txtIndirizzoDes", QStringLiteral("Sistema cristallino:"),
+                                 c2b, y(7), 280);
+    txtTesto = nuovoCampo(p, Campo::Testo, "txtTesto", QStringLiteral("Trattamenti:"), x0, y(8), 500);
+    txtData = nuovoCampo(p, Campo::Data, "txtData", QStringLiteral("Colore:"), x0, y(9), 144);
+    txtFrancobollo = nuovoCampo(p, Campo::Francobollo, "txtFrancobollo", QStringLiteral("Peso:"), x0 + 152, y(9), 148);
+    txtTimbro = nuovoCampo(p, Campo::Timbro, "txtTimbro", QStringLiteral("Durezza:"), c2, y(9), 192);
+    txtStato = nuovoCampo(p, Campo::Stato, "txtStato", QStringLiteral("Stato conservazione:"), x0, y(10), 212);
+    txtLuogo = nuovoCampo(p, Campo::Luogo, "txtLuogo", QStringLiteral("Luogo conservazione:"), c2b, y(10), 280);
+    txtNote = nuovoCampo(p, Campo::Note, "txtNote", QStringLiteral("Note:"), x0, y(11), 290);
+    // Notes have their label on the left.
+    auto* lblNote = p->findChild<QLabel*>(QStringLiteral("lblNote"));
+    lblNote->setGeometry(x0, y(11) + 20, 44, 16);
+    txtNote->move(x0 + 46, y(11) + 16);
+
+    txtAnno->setAlignment(Qt::AlignCenter);
+    txtValore->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    txtValore->setText(QStringLiteral("0,00"));
+
+    auto* icoInVendita = new QLabel(p);
+    icoInVendita->setObjectName(QStringLiteral("icoInVendita"));
+    icoInVendita->setGeometry(x0 + 346, y(11) + 10, 36, 36);
+    QSvgRenderer mano(QStringLiteral(":/editor/in_vendita.svg"));
+    QPixmap pv(36, 36);
+    pv.fill(Qt::transparent);
+    if (mano.isValid()) {
+        QPainter pp(&pv);
+        mano.render(&pp, QRectF(0, 0, 36, 36));
+    }
+    icoInVendita->setPixmap(pv);
+    chkInVendita = new QCheckBox(QStringLiteral("In vendita"), p);
+    chkInVendita->setObjectName(QStringLiteral("chkInVendita"));
+    chkInVendita->setAccessibleName(QStringLiteral("In vendita"));
+    chkInVendita->setFont(verdana(12, true));
+    chkInVendita->setStyleSheet(QStringLiteral("color: #1F3F73;"));
+    chkInVendita->setCursor(Qt::PointingHandCursor);
+    chkInVendita->setGeometry(x0 + 386, y(11) + 16, 120, 24);
+    suggerimenti.insert(chkInVendita, QStringLiteral("Indica se il campione mineralogico è in vendita."));
+    chkInVendita->installEventFilter(this);
+
+    for (int i = 0; i + 1 < NumeroCampiTesto; ++i)
+        setTabOrder(campi[i], campi[i + 1]);
+    setTabOrder(txtNote, chkInVendita);
+}
+
+// --- Photo slots -------------------------------------------------------------------------------------
+
+Foto TfrmCartoline::segnaposto(SlotFoto slot) {
+    static const Foto a(disegnaSegnaposto(QStringLiteral(":/editor/segnaposto_a.svg")));
+    static const Foto b(disegnaSegnaposto(QStringLiteral(":/editor/segnaposto_b.svg")));
+    return slot == SlotFoto::A ? a : b;
+}
+
+QString TfrmCartoline::nomeCatalogo() const { return Testo::taglia(lblNome->text()); }
+QString TfrmCartoline::posizioneScheda() const { return Testo::taglia(lblPosizione->text()); }
+Foto TfrmCartoline::foto(SlotFoto slot) const { return riquadro(slot)->foto(); }
+void TfrmCartoline::impostaFoto(SlotFoto slot, const Foto& f) { riquadro(slot)->impostaFoto(f); }
+
+void TfrmCartoline::mostraSegnaposto() {
+    imgFoto->impostaFoto(segnaposto(SlotFoto::A));
+    imgFoto02->impostaFoto(segnaposto(SlotFoto::B));
+}
+
+void TfrmCartoline::btnCaricaFotoClick(SlotFoto slot) {
+    DialoghiFile::Opzioni o;
+    o.titolo = QStringLiteral("Selezionare un file di immagine in formato Jpeg o Bitmap.");
+    o.filtro = QStringLiteral("Immagine JPEG (*.jpg *.jpeg);;Immagine Bitmap (*.bmp)");
+    const QString scelto = DialoghiFile::apri(this, o);
+    if (scelto.isEmpty())
+        return;
+    const Foto f = Foto::daFile(scelto);
+    impostaFoto(slot, f.isNull() ? segnaposto(slot) : f);
+}
+
+void TfrmCartoline::btnAcquisisciFotoClick(SlotFoto) {
+    // The capture window arrives with the webcam support; until then the button opens nothing.
+}
+
+void TfrmCartoline::btnSalvaFotoClick(SlotFoto slot) {
+    DialoghiFile::Opzioni o;
+    o.titolo = QStringLiteral("Selezionare la cartella in cui si desidera salvare il file Jpeg.");
+    o.filtro = QStringLiteral("File Jpeg (*.jpg)");
+    o.estensione = QStringLiteral("jpg");
+    o.nomeProposto = QStringLiteral("Foto.jpg");
+    QString scelto = DialoghiFile::salva(this, o);
+    if (scelto.isEmpty())
+        return;
+    if (QFileInfo(scelto).suffix().isEmpty())
+        scelto += QStringLiteral(".jpg");
+    // A copy that cannot be written leaves the photo in the slot as it is: nothing of the card is lost.
+    foto(slot).salvaCome(scelto);
+}
+
+void TfrmCartoline::btnCancFotoClick(SlotFoto slot) { impostaFoto(slot, segnaposto(slot)); }
+
+void TfrmCartoline::btnZoomFotoClick(SlotFoto slot) {
+    TfrmZoom zoom(this, foto(slot));
+    zoom.exec();
+}
+
+// --- Showing cards -----------------------------------------------------------------------------------
+
+void TfrmCartoline::FormShow() { subNuovaScheda(); }
+
+void TfrmCartoline::subNuovaScheda() {
+    for (QLineEdit* e : campi)
+        e->clear();
+    txtValore->setText(QStringLiteral("0,00"));
+    chkInVendita->setChecked(false);
+    for (QLabel* l : {lblFile01, lblFile02, lblFile03, lblDesc01, lblDesc02, lblDesc03})
+        l->clear();
+    mostraSegnaposto();
+    lblPosizione->clear();
+    txtTitolo->setFocus();
+}
+
+void TfrmCartoline::subMostraScheda(const TScheda& r, qint64 n) {
+    for (int i = 0; i < NumeroCampiTesto; ++i)
+        TLunghezzaMassima::impostaTesto(campi[i], r.testo(::campo(i)));
+    const QString flag = r.testo(Campo::InVendita);
+    if (flag == QStringLiteral("Sì"))
+        chkInVendita->setChecked(true);
+    else if (flag == QStringLiteral("No"))
+        chkInVendita->setChecked(false);
+    const std::pair<QLabel*, Campo> allegati[] = {{lblFile01, Campo::File01}, {lblFile02, Campo::File02},
+                                                  {lblFile03, Campo::File03}, {lblDesc01, Campo::Desc01},
+                                                  {lblDesc02, Campo::Desc02}, {lblDesc03, Campo::Desc03}};
+    for (const auto& [l, c] : allegati)
+        l->setText(r.testo(c));
+    lblPosizione->setText(QString::number(n));
+    CaricaFotoScheda(*this);
+}
+
+TScheda TfrmCartoline::schedaDaControlli() const {
+    TScheda s;
+    for (int i = 0; i < NumeroCampiTesto; ++i)
+        s.impostaTesto(::campo(i), campi[i]->text());
+    s.impostaInVendita(chkInVendita->isChecked());
+    s.impostaTesto(Campo::File01, lblFile01->text());
+    s.impostaTesto(Campo::File02, lblFile02->text());
+    s.impostaTesto(Campo::File03, lblFile03->text());
+    s.impostaTesto(Campo::Desc01, lblDesc01->text());
+    s.impostaTesto(Campo::Desc02, lblDesc02->text());
+    s.impostaTesto(Campo::Desc03, lblDesc03->text());
+    return s;
+}
+
+// --- Navigation --------------------------------------------------------------------------------------
+
+void TfrmCartoline::cmdNuovoClick() { subNuovaScheda(); }
+
+void TfrmCartoline::cmdPrimoClick() {
+    try {
+        TArchivio a;
+        a.ApriOCrea(Testo::taglia(lblFile->text()));
+        if (a.NumeroSchede() == 0) {
+            a.Chiudi();
+            Messaggi::informazione(this, MessaggioArchivioVuoto);
+            return;
+        }
+        TScheda s;
+        a.Posiziona(0);
+        a.Leggi(s);
+        a.Chiudi();
+        subMostraScheda(s, 1);
+    } catch (const EArchivio&) {
+        Messaggi::errore(this, MessaggioErroreArchivio());
+    }
+}
+
+void TfrmCartoline::cmdUltimoClick() {
+    try {
+        TArchivio a;
+        a.ApriOCrea(Testo::taglia(lblFile->text()));
+        const qint64 n = a.NumeroSchede();
+        if (n == 0) {
+            a.Chiudi();
+            Messaggi::informazione(this, MessaggioArchivioVuoto);
+            return;
+        }
+        TScheda s;
+        a.Posiziona(n - 1);
+        a.Leggi(s);
+        const qint64 numero = a.Posizione();
+        a.Chiudi();
+        subMostraScheda(s, numero);
+    } catch (const EArchivio&) {
+        Messaggi::errore(this, MessaggioErroreArchivio());
+    }
+}
+
+void TfrmCartoline::cmdAvantiClick() {
+    try {
+        if (Testo::taglia(lblPosizione->text()).isEmpty())
+            lblPosizione->setText(QStringLiteral("0"));
+        qint64 p = 0;
+        if (!numeroScheda(lblPosizione, p))
+            throw EArchivio();
+        TArchivio a;
+        a.ApriOCrea(Testo::taglia(lblFile->text()));
+        const qint64 n = a.NumeroSchede();
+        if (n == 0) {
+            lblPosizione->clear();
+            a.Chiudi();
+            Messaggi::informazione(this, MessaggioArchivioVuoto);
+            return;
+        }
+        if (p >= n)
+            return; // the last card is shown
+        TScheda s;
+        a.Posiziona(p);
+        a.Leggi(s);
+        const qint64 numero = a.Posizione();
+        a.Chiudi();
+        subMostraScheda(s, numero);
+    } catch (const EArchivio&) {
+        Messaggi::errore(this, MessaggioErroreArchivio());
+    }
+}
+
+void TfrmCartoline::cmdIndietroClick() {
+    try {
+        TArchivio a;
+        a.ApriOCrea(Testo::taglia(lblFile->text()));
+        const QString pos = Testo::taglia(lblPosizione->text());
+        if (pos == QLatin1String("1"))
+            return;
+        if (a.NumeroSchede() == 0) {
+            a.Chiudi();
+            Messaggi::informazione(this, MessaggioArchivioVuoto);
+            return;
+        }
+        qint64 p = 0;
+        if (!pos.isEmpty()) {
+            if (!numeroScheda(lblPosizione, p))
+                throw EArchivio();
+            a.Posiziona(std::max<qint64>(p - 2, 0));
+        }
+        if (a.Posizione() == 0)
+            a.Posiziona(0);
+        TScheda s;
+        a.Leggi(s);
+        const qint64 numero = a.Posizione();
+        a.Chiudi();
+        subMostraScheda(s, numero);
+    } catch (const EArchivio&) {
+        Messaggi::errore(this, MessaggioErroreArchivio());
+    }
+}
+
+// --- Saving ------------------------------------------------------------------------------------------
+
+void TfrmCartoline::cmdSalvaClick() {
+    // Leaving the focused field first runs its leaving behaviour (the amount is normalised).
+    if (QWidget* f = QApplication::focusWidget(); f && isAncestorOf(f))
+        f->clearFocus();
+
+    const std::pair<QLineEdit*, const char*> obbligatori[] = {
+        {txtTitolo, "il nome del minerale"},
+        {txtTipologia, "il gruppo di appartenenza del minerale"},
+        {txtEditore, "la località di ritrovamento del minerale"},
+        {txtAnno, "l'anno di ritrovamento del minerale"}};
+    for (const auto& [e, cosa] : obbligatori) {
+        if (Testo::taglia(e->text()).isEmpty()) {
+            Messaggi::avviso(this, QStringLiteral("Attenzione: per salvare la scheda è necessario indicare %1.")
+                                       .arg(QString::fromUtf8(cosa)));
+            e->setFocus();
+            return;
+        }
+    }
+
+    try {
+        TArchivio a;
+        a.ApriOCrea(Testo::taglia(lblFile->text()));
+        const bool esistente = !Testo::taglia(lblPosizione->text()).isEmpty();
+        const TScheda s = schedaDaControlli();
+        if (esistente) {
+            qint64 n = 0;
+            // A card whose record has gone (the file was shortened elsewhere) is never written as a gap.
+            if (!numeroScheda(lblPosizione, n) || n < 1 || n > a.NumeroSchede())
+                throw EArchivio();
+            a.Posiziona(n - 1);
+            a.Scrivi(s);
+            lblPosizione->setText(QString::number(a.Posizione()));
+        } else {
+            a.Posiziona(a.NumeroSchede());
+            a.Scrivi(s);
+            lblPosizione->setText(QString::number(a.NumeroSchede()));
+        }
+        a.Chiudi();
+        SalvaFotoScheda(*this);
+        Messaggi::informazione(this, esistente
+                                         ? QStringLiteral("Le modifiche apportate alla scheda corrente sono "
+                                                          "state salvate in archivio.")
+                                         : QStringLiteral("La scheda corrente è stata inserita in archivio."));
+    } catch (const EArchivio&) {
+        Messaggi::errore(this, MessaggioErroreArchivio());
+    }
+}
+
+// --- Other windows -----------------------------------------------------------------------------------
+
+void TfrmCartoline::cmdTrovaClick() {
+    TfrmTrovaCartoline finestra(this);
+    finestra.lblMemory->setText(QStringLiteral("cartoline"));
+    finestra.exec();
+}
+
+void TfrmCartoline::cmdCercaDisponibiliClick() {
+    TfrmInVendita finestra(this);
+    finestra.exec();
+}
+
+// --- Field behaviour, hints --------------------------------------------------------------------------
+
+void TfrmCartoline::evidenzia(QLineEdit* e, bool fuoco) {
+    e->setProperty("evidenziato", fuoco);
+    e->style()->unpolish(e);
+    e->style()->polish(e);
+    e->update();
+}
+
+void TfrmCartoline::txtValoreExit() {
+    TLunghezzaMassima::impostaTesto(txtValore, NormalizzaImporto(txtValore->text()));
+}
+
+bool TfrmCartoline::filtroValore(QKeyEvent* k) {
+    switch (k->key()) {
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return false;
+    default:
+        break;
+    }
+    const QString t = k->text();
+    const bool ammesso = t.size() == 1 && (t[0] == u',' || (t[0] >= u'0' && t[0] <= u'9')) &&
+                         !(k->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    return !ammesso; // true: the key is discarded
+}
+
+bool TfrmCartoline::eventFilter(QObject* o, QEvent* e) {
+    auto* campoEdit = qobject_cast<QLineEdit*>(o);
+    const bool eCampo = campoEdit && std::find(campi.begin(), campi.end(), campoEdit) != campi.end();
+    switch (e->type()) {
+    case QEvent::FocusIn:
+        if (eCampo)
+            evidenzia(campoEdit, true);
+        break;
+    case QEvent::FocusOut:
+        // A modal box or another application taking the focus is not leaving the field.
+        if (eCampo && static_cast<QFocusEvent*>(e)->reason() != Qt::ActiveWindowFocusReason &&
+            static_cast<QFocusEvent*>(e)->reason() != Qt::PopupFocusReason) {
+            evidenzia(campoEdit, false);
+            if (campoEdit == txtValore)
+                txtValoreExit();
+        }
+        break;
+    case QEvent::KeyPress:
+        if (eCampo) {
+            auto* k = static_cast<QKeyEvent*>(e);
+            if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) {
+                const auto it = std::find(campi.begin(), campi.end(), campoEdit);
+                campi[std::size_t((it - campi.begin() + 1) % NumeroCampiTesto)]->setFocus(Qt::TabFocusReason);
+                return true;
+            }
+            if (campoEdit == txtValore && filtroValore(k))
+                return true;
+        }
+        break;
+    case QEvent::ShortcutOverride:
+        // Shortcut keys (paste, undo, ...) are discarded in the value field like any other key.
+        if (o == txtValore && filtroValore(static_cast<QKeyEvent*>(e))) {
+            e->accept();
+            return false;
+        }
+        break;
+    case QEvent::Enter:
+        if (auto it = suggerimenti.constFind(o); it != suggerimenti.constEnd()) {
+            panInfo->setText(*it);
+        } else if (sfondi.contains(o)) {
+            panInfo->clear();
+        }
+        break;
+    default:
+        break;
+    }
+    return TFinestraCatena::eventFilter(o, e);
+}

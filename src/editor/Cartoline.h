@@ -1,20 +1,105 @@
 #pragma once
 
+#include "storage/FotoScheda.h"
+#include "storage/Scheda.h"
 #include "ui/FinestraCatena.h"
 
-#include "storage/Scheda.h"
+#include <QHash>
+#include <QImage>
 
+#include <array>
+
+class QCheckBox;
+class QKeyEvent;
+class TArchivio;
 class QLabel;
+class QLineEdit;
+class TPulsanteImmagine;
+class TRettangolo;
+class TRiquadroFoto;
 
-// The record editor: one specimen card of the open catalogue.
-class TfrmCartoline : public TFinestraCatena {
+// The record editor: one specimen card of the open catalogue. The controls are the card being edited;
+// lblPosizione says which record they came from (empty for a new card).
+class TfrmCartoline : public TFinestraCatena, public IFotoScheda {
     Q_OBJECT
 public:
     TfrmCartoline();
+
     void subNuovaScheda();
     // Puts record r into the controls as card number n (1-based) and loads the card's photos.
     void subMostraScheda(const TScheda& r, qint64 n);
+
+    // The 21 edits in record order (Titolo .. Note).
+    QLineEdit* campo(Campo c) const { return campi[static_cast<std::size_t>(c)]; }
+
     QLabel* lblFile;      // full path of the open archive (hidden)
     QLabel* lblNome;      // catalogue name, shown as the card's title
     QLabel* lblPosizione; // 1-based number of the card shown; empty for a new card
+    QLabel* lblFile01;
+    QLabel* lblFile02;
+    QLabel* lblFile03;
+    QLabel* lblDesc01;
+    QLabel* lblDesc02;
+    QLabel* lblDesc03;
+    QLabel* panInfo;
+    QCheckBox* chkInVendita;
+    TRiquadroFoto* imgFoto;
+    TRiquadroFoto* imgFoto02;
+
+    QLineEdit *txtTitolo, *txtTipologia, *txtEditore, *txtSerie, *txtDescrizione, *txtAnno, *txtValore,
+        *txtDimensioni, *txtCarta, *txtRarita, *txtMittente, *txtIndirizzoMit, *txtDestinatario,
+        *txtIndirizzoDes, *txtTesto, *txtData, *txtFrancobollo, *txtTimbro, *txtStato, *txtLuogo, *txtNote;
+
+    TPulsanteImmagine *cmdNuovo, *cmdSalva, *cmdTrova, *cmdCercaDisponibili, *cmdFile, *cmdAnteprima,
+        *cmdStampa, *cmdPrimo, *cmdIndietro, *cmdAvanti, *cmdUltimo, *cmdEsporta, *cmdSlideShow, *cmdGuida,
+        *cmdEsci;
+    TPulsanteImmagine *btnCaricaFoto, *btnAcquisisciFoto, *btnSalvaFoto, *btnCancFoto, *btnZoomFoto;
+    TPulsanteImmagine *btnCaricaFoto02, *btnAcquisisciFoto02, *btnSalvaFoto02, *btnCancFoto02,
+        *btnZoomFoto02;
+
+    // IFotoScheda: what the photo files of the card need from the window.
+    QString nomeCatalogo() const override;
+    QString posizioneScheda() const override;
+    Foto foto(SlotFoto slot) const override;
+    void impostaFoto(SlotFoto slot, const Foto& f) override;
+    void mostraSegnaposto() override;
+    static Foto segnaposto(SlotFoto slot); // imgBianco / imgBianco02
+
+    // The record built from the controls, as a save writes it.
+    TScheda schedaDaControlli() const;
+
+    void cmdNuovoClick();
+    void cmdSalvaClick();
+    void cmdPrimoClick();
+    void cmdIndietroClick();
+    void cmdAvantiClick();
+    void cmdUltimoClick();
+    void cmdTrovaClick();
+    void cmdCercaDisponibiliClick();
+    void cmdEsciClick() { close(); }
+    void btnCaricaFotoClick(SlotFoto slot);
+    void btnAcquisisciFotoClick(SlotFoto slot);
+    void btnSalvaFotoClick(SlotFoto slot);
+    void btnCancFotoClick(SlotFoto slot);
+    void btnZoomFotoClick(SlotFoto slot);
+
+protected:
+    void FormShow() override;
+    bool eventFilter(QObject* o, QEvent* e) override;
+
+private:
+    void creaBarraComandi(QWidget* p);
+    void creaFoto(QWidget* p);
+    void creaCampi(QWidget* p);
+    TPulsanteImmagine* comando(QWidget* p, const char* nome, const char* icona, const QString& descrizione,
+                               const QString& suggerimento);
+    QLineEdit* nuovoCampo(QWidget* p, Campo c, const char* nome, const QString& etichetta, int x, int y, int w);
+    void evidenzia(QLineEdit* e, bool fuoco);
+    void txtValoreExit();
+    bool filtroValore(QKeyEvent* k);
+    TRiquadroFoto* riquadro(SlotFoto s) const { return s == SlotFoto::A ? imgFoto : imgFoto02; }
+
+    std::array<QLineEdit*, NumeroCampiTesto> campi{};
+    QHash<QObject*, QString> suggerimenti; // control -> hint in the status line
+    QList<QObject*> sfondi;                // moving over these empties the status line
 };

@@ -26,16 +26,12 @@ QString data(const QDate& d) {
 }
 
 QString numeroGenerale(double v) {
+    // Plain digits where 15 significant digits reach; otherwise mantissa and exponent ("1,5E20", "1E-5").
     QString t = QString::number(v, 'g', 15);
-    if (t.contains(u'e')) {
-        // The general format writes plain digits where 15 significant digits allow it.
-        t = QString::number(v, 'f', 15 - 1);
-        if (t.contains(u'.')) {
-            while (t.endsWith(u'0'))
-                t.chop(1);
-            if (t.endsWith(u'.'))
-                t.chop(1);
-        }
+    const qsizetype e = t.indexOf(u'e');
+    if (e >= 0) {
+        const int esponente = t.mid(e + 1).toInt();
+        t = t.left(e) + u'E' + QString::number(esponente);
     }
     t.replace(u'.', separatoreDecimale());
     return t;

@@ -17,7 +17,6 @@ void TFinestraCatena::mostra() {
         showMaximized();
     else
         show();
-    raise();
     activateWindow();
 }
 
