@@ -127,7 +127,7 @@ TPulsanteImmagine* TfrmCartoline::comando(QWidget* p, const char* nome, const ch
 }
 
 void TfrmCartoline::creaBarraComandi(QWidget* p) {
-    constexpr int y = 8, h = 56, lato = 44, passo = 46;
+    constexpr int y = 8, h = 56, lato = 42, passo = 44, largo = 130, numero = 56;
     int x = 8;
     auto gruppo = [&](int n, int larghezza) {
         auto* g = new TRettangolo(p, Qt::white, Qt::white, QColor(0x87, 0xCE, 0xEB), 6);
@@ -135,7 +135,7 @@ void TfrmCartoline::creaBarraComandi(QWidget* p) {
         g->setGeometry(x, y, larghezza, h);
         sfondi << g;
         const int inizio = x + 6;
-        x += larghezza + 9;
+        x += larghezza + 7;
         return inizio;
     };
     auto metti = [&](TPulsanteImmagine* b, int& cx, int w = 0) {
@@ -158,20 +158,20 @@ void TfrmCartoline::creaBarraComandi(QWidget* p) {
     for (auto* b : {cmdNuovo, cmdSalva, cmdTrova, cmdCercaDisponibili})
         metti(b, cx);
 
-    cx = gruppo(2, 150 + 10);
+    cx = gruppo(2, largo + 10);
     cmdFile = comando(p, "cmdFile", "allega", QStringLiteral("Allega file"),
                       QStringLiteral("Allega file alla scheda corrente."));
-    metti(cmdFile, cx, 150);
+    metti(cmdFile, cx, largo);
 
-    cx = gruppo(3, passo + 150 + 10);
+    cx = gruppo(3, passo + largo + 10);
     cmdAnteprima = comando(p, "cmdAnteprima", "anteprima", QStringLiteral("Anteprima di stampa"),
                            QStringLiteral("Visualizza l'anteprima di stampa della scheda corrente."));
     cmdStampa = comando(p, "cmdStampa", "stampa", QStringLiteral("Stampa"),
                         QStringLiteral("Stampa la scheda corrente."));
     metti(cmdAnteprima, cx);
-    metti(cmdStampa, cx, 150);
+    metti(cmdStampa, cx, largo);
 
-    cx = gruppo(4, 4 * passo + 64 + 10);
+    cx = gruppo(4, 4 * passo + numero + 10);
     cmdPrimo = comando(p, "cmdPrimo", "primo", QStringLiteral("Prima scheda"),
                        QStringLiteral("Visualizza la prima scheda in archivio."));
     cmdIndietro = comando(p, "cmdIndietro", "indietro", QStringLiteral("Scheda precedente"),
@@ -188,8 +188,8 @@ void TfrmCartoline::creaBarraComandi(QWidget* p) {
     lblPosizione->setAlignment(Qt::AlignCenter);
     lblPosizione->setFont(verdana(16, true));
     lblPosizione->setStyleSheet(QStringLiteral("color: #1F3F73;"));
-    lblPosizione->setGeometry(cx - 2, y, 64, h);
-    cx += 64;
+    lblPosizione->setGeometry(cx - 2, y, numero, h);
+    cx += numero;
     metti(cmdAvanti, cx);
     metti(cmdUltimo, cx);
 

@@ -2,6 +2,7 @@
 #include "TestSupport.h"
 
 #include "editor/Cartoline.h"
+#include "editor/Zoom.h"
 #include "storage/Archivio.h"
 #include "storage/CartellaProgramma.h"
 #include "ui/DialoghiFile.h"
@@ -10,6 +11,7 @@
 #include "ui/RiquadroFoto.h"
 
 #include <QBuffer>
+#include <QScreen>
 #include <QCheckBox>
 #include <QDir>
 #include <QImageWriter>
@@ -68,6 +70,7 @@ private slots:
     void cancellaSenzaSalvare();
     void copiaPropostaFotoJpg();
     void bmpSalvataComeJpeg();
+    void zoom();
 
 private:
     void scriviArchivio(int schede);
@@ -509,6 +512,21 @@ void TestEditor::bmpSalvataComeJpeg() {
     const QByteArray scritto = leggiFile(PercorsoFoto("Quarzi", "1", SlotFoto::A));
     QVERIFY(scritto.startsWith("\xFF\xD8\xFF"));
     QCOMPARE(Foto::daDati(scritto).immagine().size(), QSize(64, 48));
+}
+
+void TestEditor::zoom() {
+    QImage img(300, 200, QImage::Format_RGB32);
+    img.fill(Qt::green);
+    TfrmZoom z(ed.get(), Foto(img));
+    QCOMPARE(z.windowTitle(), QStringLiteral(" Fai clic sulla foto per chiudere questa finestra"));
+    z.show();
+    const QSize schermo = z.screen()->size();
+    QCOMPARE(z.imgFoto->size(), QSize(schermo.width() - 60, schermo.height() - 90));
+    QCOMPARE(z.imgFoto->areaImmagine().size(), QSize(300, 200)); // never enlarged
+    QCOMPARE(z.imgFoto->areaImmagine().center(), z.imgFoto->rect().center());
+    QTest::mouseClick(z.imgFoto, Qt::LeftButton, {}, z.imgFoto->rect().center());
+    QVERIFY(!z.isVisible());
+    QCOMPARE(z.result(), int(QDialog::Accepted));
 }
 
 QTEST_MAIN(TestEditor)
