@@ -5,9 +5,13 @@ if [ "$(id -u)" != 0 ]; then
     exec "$@"
 fi
 runtime=$(mktemp -d /tmp/geodario-nobody-XXXXXX)
-chown nobody:nogroup "$runtime"
-chmod 700 "$runtime"
 trap 'rm -rf "$runtime"' EXIT
-# The test binary and the folders above it must be readable by that user.
+# The build folder may lie where that user cannot read (a clone under /root): run a copy from here.
+cp "$1" "$runtime/"
+exe="$runtime/$(basename "$1")"
+shift
+chown -R nobody:nogroup "$runtime"
+chmod 700 "$runtime"
+cd "$runtime"
 setpriv --reuid=nobody --regid=nogroup --clear-groups \
-    env HOME="$runtime" XDG_RUNTIME_DIR="$runtime" TMPDIR="$runtime" "$@"
+    env HOME="$runtime" XDG_RUNTIME_DIR="$runtime" TMPDIR="$runtime" "$exe" "$@"
