@@ -1,26 +1,77 @@
 #include "Avvio.h"
 
+#include "app/OpenURL.h"
+#include "catalog/PulsanteImmagine.h"
 #include "storage/Formato.h"
 
-#include <QPushButton>
+#include <QSvgWidget>
+
+QString TfrmAvvio::indirizzoSito() {
+    return QStringLiteral("https://www.geodario.it");
+}
 
 TfrmAvvio::TfrmAvvio() : TFinestraCatena(QStringLiteral("frmAvvio"), QStringLiteral(" Geodario"), true) {
     Formato::fissa();
     QWidget* p = sfondo()->pannello(QSize(995, 692));
-    btnApp01 = new QPushButton(QStringLiteral("CREA NUOVO ARCHIVIO"), p);
-    btnApp02 = new QPushButton(QStringLiteral("APRI ARCHIVIO ESISTENTE"), p);
-    imgEsci = new QPushButton(QStringLiteral("×"), p);
-    btnApp01->setObjectName(QStringLiteral("btnApp01"));
-    btnApp02->setObjectName(QStringLiteral("btnApp02"));
-    imgEsci->setObjectName(QStringLiteral("imgEsci"));
-    btnApp01->setAccessibleName(btnApp01->text());
-    btnApp02->setAccessibleName(btnApp02->text());
-    imgEsci->setAccessibleName(QStringLiteral("Esci dal programma"));
-    btnApp01->setGeometry(120, 560, 300, 40);
-    btnApp02->setGeometry(575, 560, 300, 40);
-    imgEsci->setGeometry(940, 640, 40, 40);
-    connect(btnApp01, &QPushButton::clicked, this, &TfrmAvvio::creaCatalogo);
-    connect(btnApp02, &QPushButton::clicked, this, &TfrmAvvio::apriCatalogo);
-    connect(imgEsci, &QPushButton::clicked, this, &TfrmAvvio::esci);
+    const QColor bianco(Qt::white), chiaro(240, 246, 252), bordo(176, 196, 222);
+    auto rettangolo = [&](const char* nome, QRect r) {
+        auto* s = new TRettangolo(p, bianco, chiaro, bordo, 14);
+        s->setObjectName(QLatin1String(nome));
+        s->setGeometry(r);
+        return s;
+    };
+    shpTop = rettangolo("shpTop", QRect(10, 10, 975, 162));
+    shpApp01 = rettangolo("shpApp01", QRect(10, 184, 481, 416));
+    shpApp02 = rettangolo("shpApp02", QRect(504, 184, 481, 416));
+    shpBottom = rettangolo("shpBottom", QRect(10, 612, 975, 70));
+
+    imgInfo = new TPulsanteImmagine(p, QStringLiteral("imgInfo"), QStringLiteral(":/avvio/info.svg"),
+                                    QRect(24, 24, 44, 44), QStringLiteral("Informazioni su Geodario"));
+    icoIcona = creaImmagine(p, QStringLiteral("icoIcona"), QStringLiteral(":/avvio/gemma.svg"),
+                            QRect(80, 22, 130, 130));
+    icoTitolo01 = creaImmagine(p, QStringLiteral("icoTitolo01"), QStringLiteral(":/avvio/titolo.svg"),
+                               QRect(222, 14, 550, 92));
+    imgGuida = new TPulsanteImmagine(p, QStringLiteral("imgGuida"), QStringLiteral(":/avvio/guida.svg"),
+                                     QRect(927, 24, 44, 44), QStringLiteral("Guida: uno sguardo a Geodario"));
+    imgSottotitolo = creaImmagine(p, QStringLiteral("imgSottotitolo"),
+                                  QStringLiteral(":/avvio/sottotitolo.svg"), QRect(222, 106, 550, 56));
+
+    imgApp01 = new TPulsanteImmagine(p, QStringLiteral("imgApp01"), QStringLiteral(":/avvio/persona.svg"),
+                                     QRect(80, 200, 341, 310), QStringLiteral("Crea nuovo archivio"));
+    btnApp01 = new TPulsanteImmagine(p, QStringLiteral("btnApp01"), QStringLiteral(":/avvio/crea.svg"),
+                                     QRect(70, 522, 361, 66), QStringLiteral("CREA NUOVO ARCHIVIO"));
+    btnApp01->impostaTesto(QStringLiteral("CREA NUOVO ARCHIVIO"), 62);
+    imgApp02 = new TPulsanteImmagine(p, QStringLiteral("imgApp02"), QStringLiteral(":/avvio/pila.svg"),
+                                     QRect(574, 200, 341, 310), QStringLiteral("Apri archivio esistente"));
+    btnApp02 = new TPulsanteImmagine(p, QStringLiteral("btnApp02"), QStringLiteral(":/avvio/apri.svg"),
+                                     QRect(564, 522, 361, 66), QStringLiteral("APRI ARCHIVIO ESISTENTE"));
+    btnApp02->impostaTesto(QStringLiteral("APRI ARCHIVIO ESISTENTE"), 62);
+
+    imgCopyright =
+        new TPulsanteImmagine(p, QStringLiteral("imgCopyright"), QStringLiteral(":/avvio/copyright.svg"),
+                              QRect(24, 625, 44, 44), QStringLiteral("Crediti di Geodario"));
+    imgSito = new TPulsanteImmagine(p, QStringLiteral("imgSito"), QStringLiteral(":/avvio/sito.svg"),
+                                    QRect(212, 618, 570, 58), QStringLiteral("Sito web: www.geodario.it"));
+    imgEsci = new TPulsanteImmagine(p, QStringLiteral("imgEsci"), QStringLiteral(":/avvio/esci.svg"),
+                                    QRect(927, 625, 44, 44), QStringLiteral("Esci dal programma"));
+
+    connect(imgApp01, &QAbstractButton::clicked, this, &TfrmAvvio::creaCatalogo);
+    connect(btnApp01, &QAbstractButton::clicked, this, &TfrmAvvio::creaCatalogo);
+    connect(imgApp02, &QAbstractButton::clicked, this, &TfrmAvvio::apriCatalogo);
+    connect(btnApp02, &QAbstractButton::clicked, this, &TfrmAvvio::apriCatalogo);
+    connect(imgInfo, &QAbstractButton::clicked, this, &TfrmAvvio::imgInfoClick);
+    connect(imgCopyright, &QAbstractButton::clicked, this, &TfrmAvvio::imgCopyrightClick);
+    connect(imgGuida, &QAbstractButton::clicked, this, &TfrmAvvio::imgGuidaClick);
+    connect(imgSito, &QAbstractButton::clicked, this, &TfrmAvvio::imgSitoClick);
+    connect(imgEsci, &QAbstractButton::clicked, this, &TfrmAvvio::esci);
     connect(this, &TFinestraCatena::chiusa, this, &TfrmAvvio::esci);
+}
+
+// The about, splash and help windows are not part of the program yet; their icons are already in place.
+void TfrmAvvio::imgInfoClick() {}
+void TfrmAvvio::imgCopyrightClick() {}
+void TfrmAvvio::imgGuidaClick() {}
+
+void TfrmAvvio::imgSitoClick() {
+    TMisc::Open(indirizzoSito());
 }

@@ -1,14 +1,152 @@
 #include "CreaCatalogo.h"
 
-#include <QPushButton>
+#include "Cataloghi.h"
+#include "PulsanteImmagine.h"
+#include "storage/Formato.h"
+#include "ui/Messaggi.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+const QString testoNomeVuoto = QStringLiteral(
+    "Attenzione: per creare l'archivio di campioni mineralogici è necessario indicarne il nome.");
+const QString testoNomeUsato = QStringLiteral(
+    "Attenzione: il nome dell'archivio di campioni mineralogici indicato è già stato utilizzato in "
+    "precedenza.\r\n\r\nInserire un nome diverso oppure, se si desidera aprire un archivio di minerali già "
+    "creato, premere il pulsante Apri archivio esistente.");
+const QString testoCreato = QStringLiteral(
+    "Il file relativo al nuovo archivio di campioni mineralogici è stato creato con successo.\r\n\r\nE' ora "
+    "possibile visualizzarlo nell'elenco degli archivi esistenti.");
+} // namespace
 
 TfrmCreaCatalogo::TfrmCreaCatalogo()
-    : TFinestraCatena(QStringLiteral("frmCreaCatalogo"), QStringLiteral(" Geodario - Creazione archivio minerali"),
-                      true) {
+    : TFinestraCatena(QStringLiteral("frmCreaCatalogo"),
+                      QStringLiteral(" Geodario - Creazione archivio minerali"), true) {
+    Formato::fissa();
     QWidget* p = sfondo()->pannello(QSize(995, 692));
-    cmdAnnulla = new QPushButton(QStringLiteral("Annulla"), p);
-    cmdAnnulla->setObjectName(QStringLiteral("cmdAnnulla"));
-    cmdAnnulla->setAccessibleName(cmdAnnulla->text());
-    cmdAnnulla->setGeometry(800, 600, 120, 32);
-    connect(cmdAnnulla, &QPushButton::clicked, this, &QWidget::close);
+    const QColor bianco(Qt::white), bordo(176, 196, 222);
+    shpTop = new TRettangolo(p, bianco, QColor(240, 246, 252), bordo, 14);
+    shpTop->setObjectName(QStringLiteral("shpTop"));
+    shpTop->setGeometry(10, 10, 975, 220);
+    shpNome = new TRettangolo(p, bianco, QColor(240, 246, 252), bordo, 14);
+    shpNome->setObjectName(QStringLiteral("shpNome"));
+    shpNome->setGeometry(10, 245, 975, 200);
+    shpBottom = new TRettangolo(p, bianco, QColor(240, 246, 252), bordo, 14);
+    shpBottom->setObjectName(QStringLiteral("shpBottom"));
+    shpBottom->setGeometry(10, 460, 975, 222);
+
+    icoIcona02 = creaImmagine(p, QStringLiteral("icoIcona02"), QStringLiteral(":/catalog/nuovo.svg"),
+                              QRect(30, 35, 170, 170));
+    icoIstruzioni = creaImmagine(p, QStringLiteral("icoIstruzioni"),
+                                 QStringLiteral(":/catalog/istruzioni_crea.svg"), QRect(215, 25, 700, 190));
+    imgGuida =
+        new TPulsanteImmagine(p, QStringLiteral("imgGuida"), QStringLiteral(":/catalog/guida.svg"),
+                              QRect(929, 24, 44, 44), QStringLiteral("Guida: creazione e apertura archivi"));
+
+    icoMano = creaImmagine(p, QStringLiteral("icoMano"), QStringLiteral(":/catalog/mano.svg"),
+                           QRect(40, 300, 130, 96));
+    txtFile = new QLineEdit(p);
+    txtFile->setObjectName(QStringLiteral("txtFile"));
+    txtFile->setAccessibleName(QStringLiteral("Nome del nuovo archivio"));
+    txtFile->setFont(QFont(QStringLiteral("Verdana"), 16, QFont::Bold));
+    txtFile->setMaxLength(250);
+    txtFile->setGeometry(190, 318, 760, 56);
+    txtFile->setTextMargins(10, 0, 10, 0);
+    lblFile = new QLabel(p);
+    lblFile->setObjectName(QStringLiteral("lblFile"));
+    lblFile->hide();
+
+    icoIcona04 = creaImmagine(p, QStringLiteral("icoIcona04"), QStringLiteral(":/catalog/collezione.svg"),
+                              QRect(40, 482, 200, 180));
+    btnApplica =
+        new TPulsanteImmagine(p, QStringLiteral("btnApplica"), QStringLiteral(":/catalog/applica.svg"),
+                              QRect(300, 540, 310, 68), QStringLiteral("APPLICA E CHIUDI"));
+    btnApplica->impostaTesto(QStringLiteral("APPLICA E CHIUDI"), 60);
+    btnAnnulla =
+        new TPulsanteImmagine(p, QStringLiteral("btnAnnulla"), QStringLiteral(":/catalog/annulla.svg"),
+                              QRect(640, 540, 310, 68), QStringLiteral("ANNULLA"));
+    btnAnnulla->impostaTesto(QStringLiteral("ANNULLA"), 60);
+
+    evidenzia(false);
+    txtFile->installEventFilter(this);
+    connect(btnApplica, &QAbstractButton::clicked, this, &TfrmCreaCatalogo::btnApplicaClick);
+    connect(btnAnnulla, &QAbstractButton::clicked, this, &QWidget::close);
+    connect(imgGuida, &QAbstractButton::clicked, this, &TfrmCreaCatalogo::imgGuidaClick);
+    setTabOrder(txtFile, btnApplica);
+    setTabOrder(btnApplica, btnAnnulla);
+    setTabOrder(btnAnnulla, imgGuida);
+}
+
+void TfrmCreaCatalogo::FormShow() {
+    txtFile->clear();
+    txtFile->setFocus();
+}
+
+void TfrmCreaCatalogo::btnApplicaClick() {
+    lblFile->clear();
+    const Cataloghi::Creazione c = Cataloghi::crea(txtFile->text());
+    lblFile->setText(c.percorso);
+    switch (c.esito) {
+    case Cataloghi::Esito::NomeVuoto:
+        Messaggi::avviso(this, testoNomeVuoto);
+        txtFile->setFocus();
+        return;
+    case Cataloghi::Esito::NomeUsato:
+        Messaggi::avviso(this, testoNomeUsato);
+        txtFile->setFocus();
+        return;
+    case Cataloghi::Esito::Errore:
+        Messaggi::errore(this, c.errore);
+        txtFile->setFocus();
+        return;
+    case Cataloghi::Esito::Creato:
+        Messaggi::informazione(this, testoCreato);
+        close();
+        return;
+    }
+}
+
+void TfrmCreaCatalogo::imgGuidaClick() {
+    // The help window is not part of the program yet; the icon is already in place for it.
+}
+
+bool TfrmCreaCatalogo::txtFileKeyPress(const QKeyEvent* e) {
+    const QString t = e->text();
+    return std::any_of(t.begin(), t.end(), Cataloghi::rifiutatoInDigitazione);
+}
+
+void TfrmCreaCatalogo::txtFileEnter() {
+    evidenzia(true);
+}
+void TfrmCreaCatalogo::txtFileExit() {
+    evidenzia(false);
+}
+
+void TfrmCreaCatalogo::evidenzia(bool fuoco) {
+    txtFile->setStyleSheet(
+        QStringLiteral("QLineEdit { background: %1; color: black; border: 2px solid #87CEEB; "
+                       "border-radius: 4px; }")
+            .arg(fuoco ? QStringLiteral("#FFFF00") : QStringLiteral("#F0F8FF")));
+}
+
+bool TfrmCreaCatalogo::eventFilter(QObject* o, QEvent* e) {
+    if (o == txtFile) {
+        switch (e->type()) {
+        case QEvent::KeyPress:
+            if (txtFileKeyPress(static_cast<QKeyEvent*>(e)))
+                return true;
+            break;
+        case QEvent::FocusIn:
+            txtFileEnter();
+            break;
+        case QEvent::FocusOut:
+            txtFileExit();
+            break;
+        default:
+            break;
+        }
+    }
+    return TFinestraCatena::eventFilter(o, e);
 }
