@@ -5,8 +5,11 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class TCorniceFuoco;
+class TLogoAccesso;
+class TRettangolo;
 
-// The login window, the application's main window.
+// The login window, the application's main window: only the stored password leads on.
 class TfrmPassword : public TFinestraCatena {
     Q_OBJECT
 public:
@@ -14,10 +17,15 @@ public:
     // Back from the password change: empty field and scratch slot, focus in the field.
     void azzeraDopoCambio();
 
+    TRettangolo* shpSfondo;
+    TRettangolo* shpTitolo;
+    TLogoAccesso* imgLogo;
+    QLabel* lblRigo05;
     QLineEdit* txtPassword;
+    TCorniceFuoco* effPassword;
     QPushButton* cmdOK;
-    QPushButton* cmdCambia;
     QPushButton* cmdEsci;
+    QPushButton* btnCambiaPassword;
     QLabel* lblMemory;
 
 signals:
@@ -27,5 +35,15 @@ signals:
 
 protected:
     void FormShow() override;
-    bool puoChiudere() override { return false; }
+    // The title bar cannot close it; only "Esci" does.
+    bool puoChiudere() override { return uscita; }
+
+private:
+    void txtPasswordChange();
+    void txtPasswordKeyPress();
+    void cmdOKClick();
+    void cmdEsciClick();
+    void btnCambiaPasswordClick();
+
+    bool uscita = false;
 };
