@@ -61,8 +61,9 @@ TfrmApriCatalogo::TfrmApriCatalogo()
     lstFiles->setFont(QFont(QStringLiteral("Courier New"), 14));
     lstFiles->setGeometry(180, 242, 640, 276);
     lstFiles->setStyleSheet(QStringLiteral(
-        "QListWidget { color: black; background: white; border: 2px solid #87CEEB; border-radius: 4px; }"
-        "QListWidget::item { padding: 3px 6px; }"
+        "QListWidget { color: black; background: white; border: 2px solid #87CEEB; border-radius: 4px; "
+        "outline: none; padding: 4px; }"
+        "QListWidget::item { padding: 3px 6px; border: none; background: white; color: black; }"
         "QListWidget::item:selected { background: #2E6DA4; color: white; }"));
     btnElimina =
         new TPulsanteImmagine(p, QStringLiteral("btnElimina"), QStringLiteral(":/catalog/cestino.svg"),
@@ -81,11 +82,11 @@ TfrmApriCatalogo::TfrmApriCatalogo()
     lblMemory->hide();
 
     btnApri = new TPulsanteImmagine(p, QStringLiteral("btnApri"), QStringLiteral(":/catalog/apri.svg"),
-                                    QRect(300, 604, 310, 68), QStringLiteral("APRI ARCHIVIO"));
+                                    QRect(172, 604, 310, 68), QStringLiteral("APRI ARCHIVIO"));
     btnApri->impostaTesto(QStringLiteral("APRI ARCHIVIO"), 60);
     btnAnnulla =
         new TPulsanteImmagine(p, QStringLiteral("btnAnnulla"), QStringLiteral(":/catalog/annulla.svg"),
-                              QRect(640, 604, 310, 68), QStringLiteral("ANNULLA"));
+                              QRect(512, 604, 310, 68), QStringLiteral("ANNULLA"));
     btnAnnulla->impostaTesto(QStringLiteral("ANNULLA"), 60);
 
     connect(btnApri, &QAbstractButton::clicked, this, &TfrmApriCatalogo::btnApriClick);

@@ -47,6 +47,11 @@ TfrmCreaCatalogo::TfrmCreaCatalogo()
 
     icoMano = creaImmagine(p, QStringLiteral("icoMano"), QStringLiteral(":/catalog/mano.svg"),
                            QRect(40, 300, 130, 96));
+    lblNomeArchivio = new QLabel(QStringLiteral("Nome del nuovo archivio di campioni mineralogici"), p);
+    lblNomeArchivio->setObjectName(QStringLiteral("lblNomeArchivio"));
+    lblNomeArchivio->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
+    lblNomeArchivio->setStyleSheet(QStringLiteral("color: #1F3F5F;"));
+    lblNomeArchivio->setGeometry(192, 282, 760, 28);
     txtFile = new QLineEdit(p);
     txtFile->setObjectName(QStringLiteral("txtFile"));
     txtFile->setAccessibleName(QStringLiteral("Nome del nuovo archivio"));
@@ -54,6 +59,7 @@ TfrmCreaCatalogo::TfrmCreaCatalogo()
     txtFile->setMaxLength(250);
     txtFile->setGeometry(190, 318, 760, 56);
     txtFile->setTextMargins(10, 0, 10, 0);
+    lblNomeArchivio->setBuddy(txtFile);
     lblFile = new QLabel(p);
     lblFile->setObjectName(QStringLiteral("lblFile"));
     lblFile->hide();

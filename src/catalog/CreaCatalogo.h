@@ -20,7 +20,8 @@ public:
     TPulsanteImmagine* btnApplica;
     TPulsanteImmagine* btnAnnulla;
     TPulsanteImmagine* imgGuida;
-    QLabel* lblFile; // path of the archive being created
+    QLabel* lblNomeArchivio; // caption of the name field
+    QLabel* lblFile;         // path of the archive being created
     QSvgWidget* icoIstruzioni;
     QSvgWidget* icoIcona02;
     QSvgWidget* icoIcona04;

@@ -1,6 +1,6 @@
 #include "PulsanteImmagine.h"
 
-#include <QEvent>
+#include <QFocusEvent>
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QSvgWidget>
@@ -24,6 +24,15 @@ void TPulsanteImmagine::impostaTesto(const QString& testo, int r, int punti) {
     rientro = r;
     QFont f(QStringLiteral("Verdana"), punti, QFont::Bold);
     setFont(f);
+}
+
+bool TPulsanteImmagine::immagineValida() const {
+    return disegno->isValid();
+}
+
+void TPulsanteImmagine::focusInEvent(QFocusEvent* e) {
+    fuocoDaTastiera = e->reason() == Qt::TabFocusReason || e->reason() == Qt::BacktabFocusReason;
+    QAbstractButton::focusInEvent(e);
 }
 
 bool TPulsanteImmagine::event(QEvent* e) {
@@ -59,7 +68,7 @@ void TPulsanteImmagine::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.drawImage(isDown() ? QPointF(1, 1) : QPointF(0, 0), img);
-    if (hasFocus()) {
+    if (hasFocus() && fuocoDaTastiera) {
         QPen pen(QColor(30, 60, 110), 1.5, Qt::DashLine);
         p.setPen(pen);
         p.setBrush(Qt::NoBrush);

@@ -16,14 +16,17 @@ public:
     // Text painted in the part of the picture right of rientro (the picture's own icon sits left of it).
     void impostaTesto(const QString& testo, int rientro, int punti = 13);
     QSize sizeHint() const override { return size(); }
+    bool immagineValida() const;
 
 protected:
     void paintEvent(QPaintEvent*) override;
     bool event(QEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
 
 private:
     QSvgRenderer* disegno;
     int rientro = 0;
+    bool fuocoDaTastiera = false; // the focus mark shows only when the user tabbed here
 };
 
 // A decorative picture at a fixed place; it takes no clicks.

@@ -17,6 +17,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSignalSpy>
+#include <QSvgRenderer>
+#include <QSvgWidget>
 
 using Messaggi::Mostrato;
 using Messaggi::Tipo;
@@ -49,6 +51,8 @@ private slots:
     void avvioControlli_data();
     void avvioControlli();
     void avvioChiusura();
+
+    void immagini();
 
     void percorsoCompleto_data();
     void percorsoCompleto();
@@ -440,6 +444,22 @@ void TestCatalogFinestre::avvioChiusura() {
     QCOMPARE(f.windowTitle(), QStringLiteral(" Geodario"));
     f.close();
     QCOMPARE(esci.count(), 1);
+}
+
+// Every picture of the three windows is found in the resources and is a drawable SVG.
+void TestCatalogFinestre::immagini() {
+    TfrmAvvio avvio;
+    TfrmCreaCatalogo crea;
+    TfrmApriCatalogo apri;
+    for (QWidget* f : std::initializer_list<QWidget*>{&avvio, &crea, &apri}) {
+        const auto pulsanti = f->findChildren<TPulsanteImmagine*>();
+        const auto figure = f->findChildren<QSvgWidget*>();
+        QVERIFY(!pulsanti.isEmpty() && !figure.isEmpty());
+        for (const auto* b : pulsanti)
+            QVERIFY2(b->immagineValida(), qPrintable(b->objectName()));
+        for (auto* w : figure)
+            QVERIFY2(w->renderer()->isValid(), qPrintable(w->objectName()));
+    }
 }
 
 void TestCatalogFinestre::percorsoCompleto_data() {
