@@ -1,7 +1,7 @@
 #include "Avvio.h"
 
 #include "app/OpenURL.h"
-#include "catalog/PulsanteImmagine.h"
+#include "ui/PulsanteImmagine.h"
 #include "storage/Formato.h"
 
 #include <QSvgWidget>

@@ -1,7 +1,7 @@
 #include "ApriCatalogo.h"
 
 #include "Cataloghi.h"
-#include "PulsanteImmagine.h"
+#include "ui/PulsanteImmagine.h"
 #include "storage/CartellaProgramma.h"
 #include "ui/Messaggi.h"
 

@@ -1,7 +1,7 @@
 #include "CreaCatalogo.h"
 
 #include "Cataloghi.h"
-#include "PulsanteImmagine.h"
+#include "ui/PulsanteImmagine.h"
 #include "storage/Formato.h"
 #include "ui/Messaggi.h"
 

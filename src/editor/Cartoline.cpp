@@ -9,7 +9,7 @@
 #include "storage/Testo.h"
 #include "ui/DialoghiFile.h"
 #include "ui/Messaggi.h"
-#include "catalog/PulsanteImmagine.h"
+#include "ui/PulsanteImmagine.h"
 #include "ui/LunghezzaMassima.h"
 #include "ui/RiquadroFoto.h"
 #include "ui/Sfondo.h"

@@ -1,6 +1,7 @@
 #include "FinestraCatena.h"
 
 #include <QCloseEvent>
+#include <QScreen>
 #include <QVBoxLayout>
 
 TFinestraCatena::TFinestraCatena(const QString& nome, const QString& titolo, bool mass)
@@ -13,8 +14,12 @@ TFinestraCatena::TFinestraCatena(const QString& nome, const QString& titolo, boo
 }
 
 void TFinestraCatena::mostra() {
-    if (massimizzata)
+    if (massimizzata) {
+        // Without a window manager nothing maximises the window: give it the screen's size first.
+        if (const QScreen* s = screen())
+            setGeometry(s->availableGeometry());
         showMaximized();
+    }
     else
         show();
     activateWindow();

@@ -6,7 +6,7 @@
 #include "app/OpenURL.h"
 #include "catalog/ApriCatalogo.h"
 #include "catalog/CreaCatalogo.h"
-#include "catalog/PulsanteImmagine.h"
+#include "ui/PulsanteImmagine.h"
 #include "editor/Cartoline.h"
 
 #include <QApplication>

@@ -3,7 +3,7 @@
 #include "catalog/ApriCatalogo.h"
 #include "catalog/Cataloghi.h"
 #include "catalog/CreaCatalogo.h"
-#include "catalog/PulsanteImmagine.h"
+#include "ui/PulsanteImmagine.h"
 
 #include <QDir>
 #include <QFile>

@@ -6,7 +6,7 @@
 #include "storage/Archivio.h"
 #include "storage/CartellaProgramma.h"
 #include "ui/DialoghiFile.h"
-#include "catalog/PulsanteImmagine.h"
+#include "ui/PulsanteImmagine.h"
 #include "ui/LunghezzaMassima.h"
 #include "ui/RiquadroFoto.h"
 

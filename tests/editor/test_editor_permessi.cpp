@@ -1,7 +1,7 @@
 #include "Fixture.h"
 #include "TestSupport.h"
 
-#include "catalog/PulsanteImmagine.h"
+#include "ui/PulsanteImmagine.h"
 #include "editor/Cartoline.h"
 #include "storage/Archivio.h"
 
