@@ -4,13 +4,17 @@
 #include "storage/Testo.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
-QString colonna(const QString& testo, int larghezza) { return testo.leftJustified(larghezza, u' ', true); }
+QString colonna(const QString& testo, int larghezza) {
+    return testo.leftJustified(larghezza, u' ', true);
+}
 
-constexpr char16_t minuscola(char16_t c) { return (c >= u'A' && c <= u'Z') ? char16_t(c + 32) : c; }
-constexpr char16_t maiuscola(char16_t c) { return (c >= u'a' && c <= u'z') ? char16_t(c - 32) : c; }
+constexpr char16_t minuscola(char16_t c) {
+    return (c >= u'A' && c <= u'Z') ? char16_t(c + 32) : c;
+}
 
 } // namespace
 
@@ -57,21 +61,23 @@ bool TRicerca::corrisponde(const TScheda& r) const {
     return true;
 }
 
-bool eInVendita(const TScheda& r) { return r.testo(Campo::InVendita) != QStringLiteral("No"); }
-
-bool precedeInElenco(QStringView a, QStringView b) {
-    const qsizetype n = std::min(a.size(), b.size());
-    for (qsizetype i = 0; i < n; ++i) {
-        const char16_t x = maiuscola(a[i].unicode()), y = maiuscola(b[i].unicode());
-        if (x != y)
-            return x < y;
-    }
-    return a.size() < b.size();
+bool eInVendita(const TScheda& r) {
+    return r.testo(Campo::InVendita) != QStringLiteral("No");
 }
 
 void ordinaElenco(QStringList& righe) {
-    std::stable_sort(righe.begin(), righe.end(),
-                     [](const QString& a, const QString& b) { return precedeInElenco(a, b); });
+    // Folded once per line rather than on every comparison; QString compares UTF-16 code units.
+    std::vector<std::pair<QString, qsizetype>> chiavi;
+    chiavi.reserve(std::size_t(righe.size()));
+    for (qsizetype i = 0; i < righe.size(); ++i)
+        chiavi.emplace_back(Testo::maiuscoleAZ(righe.at(i)), i);
+    std::stable_sort(chiavi.begin(), chiavi.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    QStringList ordinate;
+    ordinate.reserve(righe.size());
+    for (const auto& c : chiavi)
+        ordinate.append(righe.at(c.second));
+    righe = std::move(ordinate);
 }
 
 int subTrovaInElenco(const QStringList& righe, int selezione, const QString& testoTrova,

@@ -42,20 +42,21 @@ private:
 // The for-sale rule: anything but "No" once trimmed, the empty text included.
 bool eInVendita(const TScheda& r);
 
-// The list order: UTF-16 code units after folding a-z to A-Z, nothing else.
-bool precedeInElenco(QStringView a, QStringView b);
-// Sorts once; lines that compare equal keep their file order.
+// Sorts once in list order: UTF-16 code units after folding a-z to A-Z, nothing else; lines that
+// compare equal keep their file order.
 void ordinaElenco(QStringList& righe);
 
 // The find step over a list. selezione is the selected line (-1 for none); testoTrova is the find
 // field's text. Returns the line to select, or -1 for an empty list, which leaves ultimoTermine as it
 // was. A new term searches from the top, the same term again from the line after the selection,
 // wrapping round; without a match the selection stays (the first line when nothing was selected).
-int subTrovaInElenco(const QStringList& righe, int selezione, const QString& testoTrova, QString& ultimoTermine);
+int subTrovaInElenco(const QStringList& righe, int selezione, const QString& testoTrova,
+                     QString& ultimoTermine);
 
 // Reads the archive from its position to the end and appends the line of every record accepted.
 // An archive error propagates; the lines appended before it stay in righe.
-void raccogliRighe(TArchivio& archivio, const std::function<bool(const TScheda&)>& accetta, QStringList& righe);
+void raccogliRighe(TArchivio& archivio, const std::function<bool(const TScheda&)>& accetta,
+                   QStringList& righe);
 
 // Reads the archive from its position to the end and hands over, in file order, every record whose
 // line equals riga (both trimmed), with its 1-based card number.

@@ -37,7 +37,8 @@ QFont verdana(int punti, bool grassetto) {
 } // namespace
 
 TRettangolo* creaPannello(QWidget* sfondo, const QString& nome) {
-    auto* p = new TRettangolo(sfondo, QColor(250, 252, 255, 235), QColor(226, 236, 246, 235), QColor(70, 110, 150), 8);
+    auto* p = new TRettangolo(sfondo, QColor(250, 252, 255, 235), QColor(226, 236, 246, 235),
+                              QColor(70, 110, 150), 8);
     p->setObjectName(nome);
     p->setGeometry((sfondo->width() - 833) / 2, (sfondo->height() - 529) / 2, 833, 529);
     return p;
@@ -48,7 +49,8 @@ TFinestraElenco::TFinestraElenco(TfrmCartoline* e, const QString& nome, const QS
     setObjectName(nome);
     setWindowTitle(titolo);
     // Fixed single border, a caption and no title-bar buttons at all.
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                   Qt::WindowTitleHint);
     setFixedSize(862, 560);
     sfondo = new TSfondo(this, QColor(70, 130, 180), Qt::white);
     sfondo->setObjectName(QStringLiteral("bkgSfondo"));
@@ -68,16 +70,16 @@ void TFinestraElenco::costruisciElenco(QWidget* p) {
     istruzioni->setGeometry(16, 70, 801, 46);
     auto* lente = new TImmagineSvg(p, QStringLiteral("imgLente"), QStringLiteral(":/search/lente.svg"),
                                    QStringLiteral("Lente d'ingrandimento"));
-    lente->setGeometry(52, 124, 34, 34);
+    lente->setGeometry(64, 124, 34, 34);
 
     txtTrova = new QLineEdit(p);
     txtTrova->setObjectName(QStringLiteral("txtTrova"));
     txtTrova->setAccessibleName(QStringLiteral("Trova"));
     txtTrova->setFont(verdana(12, true));
-    txtTrova->setGeometry(96, 130, 593, 22);
+    txtTrova->setGeometry(107, 130, 593, 22);
     btnTrova = new QPushButton(QStringLiteral("Trova"), p);
     btnTrova->setObjectName(QStringLiteral("btnTrova"));
-    btnTrova->setGeometry(701, 126, 105, 30);
+    btnTrova->setGeometry(712, 126, 105, 30);
 
     lstRecords = new QListView(p);
     lstRecords->setObjectName(QStringLiteral("lstRecords"));
@@ -94,7 +96,8 @@ void TFinestraElenco::costruisciElenco(QWidget* p) {
     lstRecords->setStyleSheet(QStringLiteral("QListView { background: white; color: black; }"));
     lstRecords->viewport()->installEventFilter(this);
 
-    lblRigo03 = new QLabel(QStringLiteral("Fare doppio clic sulla voce in elenco per richiamare la scheda"), p);
+    lblRigo03 =
+        new QLabel(QStringLiteral("Fare doppio clic sulla voce in elenco per richiamare la scheda"), p);
     lblRigo03->setObjectName(QStringLiteral("lblRigo03"));
     lblRigo03->setAlignment(Qt::AlignCenter);
     lblRigo03->setFont(verdana(10, true));
@@ -130,8 +133,8 @@ QString TFinestraElenco::percorsoArchivio() const {
 }
 
 void TFinestraElenco::mostraRighe(QStringList righe) {
-    elenco->impostaRighe(std::move(righe));
     elenco->impostaLarghezza(LarghezzaRiga);
+    elenco->impostaRighe(std::move(righe));
     lstRecords->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     lstRecords->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 }
@@ -184,7 +187,9 @@ void TFinestraElenco::btnStampaClick() {
     // Printing the list comes with the report engine.
 }
 
-void TFinestraElenco::btnChiudiClick() { chiudi(); }
+void TFinestraElenco::btnChiudiClick() {
+    chiudi();
+}
 
 void TFinestraElenco::chiudi() {
     elenco->svuota();

@@ -3,7 +3,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
-TImmagineSvg::TImmagineSvg(QWidget* parent, const QString& nome, const QString& svg, const QString& descrizione)
+TImmagineSvg::TImmagineSvg(QWidget* parent, const QString& nome, const QString& svg,
+                           const QString& descrizione)
     : QWidget(parent), disegno(svg) {
     setObjectName(nome);
     setAccessibleName(descrizione);

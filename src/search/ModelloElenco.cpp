@@ -18,7 +18,9 @@ void TModelloElenco::impostaRighe(QStringList righe) {
     endResetModel();
 }
 
-void TModelloElenco::svuota() { impostaRighe({}); }
+void TModelloElenco::svuota() {
+    impostaRighe({});
+}
 
 void TModelloElenco::impostaLarghezza(int larghezza) {
     if (dimensioneRiga.width() == larghezza)

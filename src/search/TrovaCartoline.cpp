@@ -62,8 +62,8 @@ TfrmTrovaCartoline::TfrmTrovaCartoline(TfrmCartoline* editor)
                        "da cercare e premere Cerca. Lasciare vuoti tutti gli altri campi: in una ricerca si "
                        "possono usare uno o più campi insieme."));
     spiega->setGeometry(144, 16, 664, 78);
-    auto* decoro = new TImmagineSvg(panAvvio, QStringLiteral("icoTrova01"), QStringLiteral(":/search/trova.svg"),
-                                    QString());
+    auto* decoro = new TImmagineSvg(panAvvio, QStringLiteral("icoTrova01"),
+                                    QStringLiteral(":/search/trova.svg"), QString());
     decoro->setGeometry(16, 236, 112, 112);
 
     QFont fontFiltro(QStringLiteral("Verdana"), 12);
@@ -168,7 +168,8 @@ void TfrmTrovaCartoline::btnCercaClick() {
         TArchivio archivio;
         archivio.ApriOCrea(percorsoArchivio());
         modello()->svuota();
-        raccogliRighe(archivio, [&](const TScheda& r) { return ricerca.corrisponde(r); }, righe);
+        raccogliRighe(
+            archivio, [&](const TScheda& r) { return ricerca.corrisponde(r); }, righe);
         archivio.Chiudi();
     } catch (const EArchivio&) {
         // Nothing runs any more: the wait notice would be a false one.
@@ -177,14 +178,17 @@ void TfrmTrovaCartoline::btnCercaClick() {
         return;
     }
     mostraRighe(std::move(righe));
-    lblTrovate->setText(QStringLiteral("Il presente riepilogo contiene %1 schede.").arg(modello()->rowCount()));
+    lblTrovate->setText(
+        QStringLiteral("Il presente riepilogo contiene %1 schede.").arg(modello()->rowCount()));
     panContainer->show();
     panAvvio->hide();
     txtTrova->clear();
     txtTrova->setFocus(Qt::OtherFocusReason);
 }
 
-void TfrmTrovaCartoline::btnAnnullaClick() { chiudi(); }
+void TfrmTrovaCartoline::btnAnnullaClick() {
+    chiudi();
+}
 
 bool TfrmTrovaCartoline::consegnaAllEditor() const {
     return Testo::taglia(lblMemory->text()) == QStringLiteral("cartoline");

@@ -10,8 +10,19 @@
 namespace fixture {
 
 enum Offset : int {
-    Titolo = 0, Tipologia = 121, Editore = 172, Serie = 423, Descrizione = 544, Anno = 795, Valore = 800,
-    Carta = 864, Mittente = 1036, Destinatario = 1208, Luogo = 1835, Note = 1886, InVendita = 2137,
+    Titolo = 0,
+    Tipologia = 121,
+    Editore = 172,
+    Serie = 423,
+    Descrizione = 544,
+    Anno = 795,
+    Valore = 800,
+    Carta = 864,
+    Mittente = 1036,
+    Destinatario = 1208,
+    Luogo = 1835,
+    Note = 1886,
+    InVendita = 2137,
 };
 constexpr int Dimensione = 3646;
 
@@ -33,7 +44,11 @@ inline QByteArray record(const QList<ValoreCampo>& valori) {
 inline QByteArray card(const QByteArray& nome, const QByteArray& gruppo, const QByteArray& luogo = "Elba",
                        const QByteArray& anno = "1990", const QByteArray& valore = "10,00",
                        const QByteArray& vendita = "No") {
-    return record({{Titolo, nome}, {Tipologia, gruppo}, {Editore, luogo}, {Anno, anno}, {Valore, valore},
+    return record({{Titolo, nome},
+                   {Tipologia, gruppo},
+                   {Editore, luogo},
+                   {Anno, anno},
+                   {Valore, valore},
                    {InVendita, vendita}});
 }
 

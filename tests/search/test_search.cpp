@@ -19,7 +19,9 @@ TScheda scheda(const QByteArray& byte) {
     return s;
 }
 
-QString blank(int n) { return QString(n, u' '); }
+QString blank(int n) {
+    return QString(n, u' ');
+}
 
 } // namespace
 
@@ -128,11 +130,16 @@ void TestSearch::dueFiltri_data() {
     QTest::addColumn<QString>("gruppo");
     QTest::addColumn<bool>("trovato");
     QTest::addColumn<int>("compilati");
-    QTest::newRow("both match") << "quarzo" << "ossidi" << true << 2;
-    QTest::newRow("only the name matches") << "quarzo" << "silicati" << false << 2;
-    QTest::newRow("only the group matches") << "calcite" << "ossidi" << false << 2;
-    QTest::newRow("a blank filter takes no part") << "quarzo" << "  " << true << 1;
-    QTest::newRow("no filter filled: every card") << "" << " " << true << 0;
+    QTest::newRow("both match") << "quarzo"
+                                << "ossidi" << true << 2;
+    QTest::newRow("only the name matches") << "quarzo"
+                                           << "silicati" << false << 2;
+    QTest::newRow("only the group matches") << "calcite"
+                                            << "ossidi" << false << 2;
+    QTest::newRow("a blank filter takes no part") << "quarzo"
+                                                  << "  " << true << 1;
+    QTest::newRow("no filter filled: every card") << ""
+                                                  << " " << true << 0;
 }
 
 void TestSearch::dueFiltri() {
@@ -165,17 +172,17 @@ void TestSearch::inVendita() {
 void TestSearch::ordine_data() {
     QTest::addColumn<QStringList>("righe");
     QTest::addColumn<QStringList>("ordinate");
-    QTest::newRow("a-z compared as A-Z") << QStringList{"Fluorite", "calcite", "Baritina"}
-                                         << QStringList{"Baritina", "calcite", "Fluorite"};
+    QTest::newRow("a-z compared as A-Z")
+        << QStringList{"Fluorite", "calcite", "Baritina"} << QStringList{"Baritina", "calcite", "Fluorite"};
     // Folding to capitals puts letters before '_' (0x5F); folding to small letters would not.
     QTest::newRow("letters before underscore") << QStringList{"_x", "ax"} << QStringList{"ax", "_x"};
     QTest::newRow("accented letters after Z, not folded")
         << QStringList{"Ématite", "Zircone", "ématite", "agata"}
         << QStringList{"agata", "Zircone", "Ématite", "ématite"};
-    QTest::newRow("shorter prefix first") << QStringList{"Quarzo rosa", "Quarzo"}
-                                          << QStringList{"Quarzo", "Quarzo rosa"};
-    QTest::newRow("blank before letters and digits") << QStringList{"Oro2", "Oro 1", "Oro1"}
-                                                     << QStringList{"Oro 1", "Oro1", "Oro2"};
+    QTest::newRow("shorter prefix first")
+        << QStringList{"Quarzo rosa", "Quarzo"} << QStringList{"Quarzo", "Quarzo rosa"};
+    QTest::newRow("blank before letters and digits")
+        << QStringList{"Oro2", "Oro 1", "Oro1"} << QStringList{"Oro 1", "Oro1", "Oro2"};
 }
 
 void TestSearch::ordine() {
@@ -197,19 +204,32 @@ void TestSearch::trova_data() {
     QTest::addColumn<QString>("testo");
     QTest::addColumn<QString>("ultimo");
     QTest::addColumn<int>("atteso");
-    QTest::newRow("new term from the top, though a later line is selected") << 3 << "calcite" << "" << 0;
-    QTest::newRow("same term: next matching line") << 0 << "calcite" << "calcite" << 2;
-    QTest::newRow("same term after the last: back to the first") << 2 << "calcite" << "calcite" << 0;
-    QTest::newRow("one match, same term: stays on it") << 1 << "quarzo" << "quarzo" << 1;
-    QTest::newRow("no match: selection stays") << 3 << "zircone" << "" << 3;
-    QTest::newRow("nothing selected, no match: first line") << -1 << "zircone" << "" << 0;
-    QTest::newRow("nothing selected, same term: after the first") << -1 << "calcite" << "calcite" << 2;
-    QTest::newRow("capitals are the same term") << 0 << "CALCITE" << "calcite" << 2;
-    QTest::newRow("À does not find à") << 0 << "LOCALITÀ" << "" << 0;
-    QTest::newRow("à finds à") << 0 << "località" << "" << 3;
-    QTest::newRow("term not trimmed") << 0 << "rosa " << "" << 1;
-    QTest::newRow("empty term never matches") << 1 << "" << "" << 1;
-    QTest::newRow("blank term matches blanks") << 0 << " " << "" << 0;
+    QTest::newRow("new term from the top, though a later line is selected") << 3 << "calcite"
+                                                                            << "" << 0;
+    QTest::newRow("same term: next matching line") << 0 << "calcite"
+                                                   << "calcite" << 2;
+    QTest::newRow("same term after the last: back to the first") << 2 << "calcite"
+                                                                 << "calcite" << 0;
+    QTest::newRow("one match, same term: stays on it") << 1 << "quarzo"
+                                                       << "quarzo" << 1;
+    QTest::newRow("no match: selection stays") << 3 << "zircone"
+                                               << "" << 3;
+    QTest::newRow("nothing selected, no match: first line") << -1 << "zircone"
+                                                            << "" << 0;
+    QTest::newRow("nothing selected, same term: after the first") << -1 << "calcite"
+                                                                  << "calcite" << 2;
+    QTest::newRow("capitals are the same term") << 0 << "CALCITE"
+                                                << "calcite" << 2;
+    QTest::newRow("À does not find à") << 0 << "LOCALITÀ"
+                                       << "" << 0;
+    QTest::newRow("à finds à") << 0 << "località"
+                               << "" << 3;
+    QTest::newRow("term not trimmed") << 0 << "rosa "
+                                      << "" << 1;
+    QTest::newRow("empty term never matches") << 1 << ""
+                                              << "" << 1;
+    QTest::newRow("blank term matches blanks") << 0 << " "
+                                               << "" << 0;
 }
 
 void TestSearch::trova() {
@@ -253,7 +273,9 @@ void TestSearch::raccoltaInterrottaTieneLeRighe() {
 void TestSearch::schedeConRigaInOrdineDiFile() {
     const QByteArray uguale = card("Quarzo", "Ossidi", "Elba", "1990", "10,00", "No");
     QByteArray diverso = uguale;
-    diverso.replace(Note, 6, QByteArray("\x05" "altro")); // fields outside the line differ
+    diverso.replace(Note, 6,
+                    QByteArray("\x05"
+                               "altro")); // fields outside the line differ
     diverso.replace(InVendita, 3, QByteArray("\x02S\xEC"));
     const QString percorso = this->percorso(QStringLiteral("Quarzi.ima"));
     QVERIFY(scrivi(percorso, {card("Calcite", "Carbonati"), uguale, card("quarzo", "Ossidi"), diverso,

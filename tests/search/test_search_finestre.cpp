@@ -37,7 +37,9 @@ QByteArray conNote(QByteArray r, const QByteArray& note) {
     return r;
 }
 
-QStringList righeDi(TFinestraElenco& f) { return f.modello()->righe(); }
+QStringList righeDi(TFinestraElenco& f) {
+    return f.modello()->righe();
+}
 
 void doppioClicSu(QListView* l, int riga) {
     const QRect r = l->visualRect(l->model()->index(riga, 0));
@@ -138,7 +140,8 @@ void TestSearchFinestre::ricercaDaiControlli() {
     QCOMPARE(i.data(Qt::SizeHintRole).toSize().width(), 1600);
     QCOMPARE(f.lstRecords->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     QVERIFY(f.lstRecords->horizontalScrollBar()->maximum() > 0);
-    QAbstractItemModelTester tester(f.lstRecords->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QAbstractItemModelTester tester(f.lstRecords->model(),
+                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
 
     QTest::mouseClick(f.btnChiudi, Qt::LeftButton);
     QVERIFY(!f.isVisible());
@@ -150,10 +153,14 @@ void TestSearchFinestre::riepilogo_data() {
     QTest::addColumn<int>("schede");
     QTest::addColumn<QString>("filtro");
     QTest::addColumn<QString>("riepilogo");
-    QTest::newRow("missing archive: created empty") << -1 << "" << "Il presente riepilogo contiene 0 schede.";
-    QTest::newRow("empty archive, no filter") << 0 << "" << "Il presente riepilogo contiene 0 schede.";
-    QTest::newRow("no filter: every card") << 3 << "" << "Il presente riepilogo contiene 3 schede.";
-    QTest::newRow("one hit: plural all the same") << 3 << "2" << "Il presente riepilogo contiene 1 schede.";
+    QTest::newRow("missing archive: created empty") << -1 << ""
+                                                    << "Il presente riepilogo contiene 0 schede.";
+    QTest::newRow("empty archive, no filter") << 0 << ""
+                                              << "Il presente riepilogo contiene 0 schede.";
+    QTest::newRow("no filter: every card") << 3 << ""
+                                           << "Il presente riepilogo contiene 3 schede.";
+    QTest::newRow("one hit: plural all the same") << 3 << "2"
+                                                  << "Il presente riepilogo contiene 1 schede.";
 }
 
 void TestSearchFinestre::riepilogo() {
@@ -190,8 +197,8 @@ void TestSearchFinestre::ricercaSenzaArchivio() {
 void TestSearchFinestre::invioNeiFiltri() {
     TfrmTrovaCartoline f(editor.get());
     attiva(&f);
-    const QStringList ordine{"txtTipologia", "txtEditore", "txtSerie", "txtDescrizione", "txtAnno",
-                             "txtMittente", "txtDestinatario", "txtCarta", "txtNote", "txtTitolo"};
+    const QStringList ordine{"txtTipologia", "txtEditore",      "txtSerie", "txtDescrizione", "txtAnno",
+                             "txtMittente",  "txtDestinatario", "txtCarta", "txtNote",        "txtTitolo"};
     const QStringList riquadri{"effCampo02", "effCampo09", "effCampo10", "effCampo05", "effCampo06",
                                "effCampo07", "effCampo08", "effCampo03", "effCampo04", "effCampo01"};
     QCOMPARE(QApplication::focusWidget(), f.txtTitolo);
@@ -234,9 +241,9 @@ void TestSearchFinestre::trovaDaiControlli() {
     QCOMPARE(QApplication::focusWidget(), f.btnTrova);
     QCOMPARE(selezionata(), -1); // Enter did not press Trova
     QTest::mouseClick(f.btnTrova, Qt::LeftButton);
-    QCOMPARE(selezionata(), 0); // "calcite bianca"
+    QCOMPARE(selezionata(), 0);                  // "calcite bianca"
     QTest::keyClick(f.btnTrova, Qt::Key_Return); // Enter on the focused button presses it
-    QCOMPARE(selezionata(), 1); // "Calcite rossa"
+    QCOMPARE(selezionata(), 1);                  // "Calcite rossa"
     QTest::mouseClick(f.btnTrova, Qt::LeftButton);
     QCOMPARE(selezionata(), 0); // wrapped to the top
     f.txtTrova->setText(QStringLiteral("zircone"));
@@ -262,10 +269,14 @@ void TestSearchFinestre::doppioClic_data() {
     QTest::addColumn<bool>("archivioSparito");
     QTest::addColumn<QString>("posizione"); // what the editor shows afterwards
     QTest::addColumn<QString>("note");
-    QTest::newRow("identical lines: the later card") << " cartoline " << true << false << "3" << "terza";
-    QTest::newRow("another marker copies nothing") << "avvio" << true << false << "" << "";
-    QTest::newRow("nothing selected: only closes") << "cartoline" << false << false << "" << "";
-    QTest::newRow("archive gone: closes silently") << "cartoline" << true << true << "" << "";
+    QTest::newRow("identical lines: the later card") << " cartoline " << true << false << "3"
+                                                     << "terza";
+    QTest::newRow("another marker copies nothing") << "avvio" << true << false << ""
+                                                   << "";
+    QTest::newRow("nothing selected: only closes") << "cartoline" << false << false << ""
+                                                   << "";
+    QTest::newRow("archive gone: closes silently") << "cartoline" << true << true << ""
+                                                   << "";
 }
 
 void TestSearchFinestre::doppioClic() {
@@ -275,7 +286,8 @@ void TestSearchFinestre::doppioClic() {
     QFETCH(QString, posizione);
     QFETCH(QString, note);
     const QByteArray quarzo = card("Quarzo", "Ossidi", "Elba", "1990", "10,00", "No");
-    QVERIFY(scrivi(archivio(), {conNote(quarzo, "prima"), card("Calcite", "Carbonati"), conNote(quarzo, "terza")}));
+    QVERIFY(scrivi(archivio(),
+                   {conNote(quarzo, "prima"), card("Calcite", "Carbonati"), conNote(quarzo, "terza")}));
     TfrmTrovaCartoline f(editor.get());
     f.lblMemory->setText(marcatore);
     f.show();
