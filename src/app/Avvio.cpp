@@ -1,8 +1,8 @@
 #include "Avvio.h"
 
 #include "app/OpenURL.h"
-#include "ui/PulsanteImmagine.h"
 #include "storage/Formato.h"
+#include "ui/PulsanteImmagine.h"
 
 #include <QSvgWidget>
 

@@ -38,7 +38,9 @@ TCatena::TCatena()
 
 TCatena::~TCatena() = default;
 
-void TCatena::avvia() { password->mostra(); }
+void TCatena::avvia() {
+    password->mostra();
+}
 
 void TCatena::passa(TFinestraCatena* da, TFinestraCatena* a) {
     a->mostra();

@@ -34,6 +34,10 @@ QUrl TMisc::destinazione(const QString& sCommand) {
     return QUrl::fromLocalFile(item);
 }
 
-void TMisc::modoTest(bool attivo) { stato().test = attivo; }
+void TMisc::modoTest(bool attivo) {
+    stato().test = attivo;
+}
 
-QStringList TMisc::aperti() { return std::exchange(stato().aperti, {}); }
+QStringList TMisc::aperti() {
+    return std::exchange(stato().aperti, {});
+}

@@ -1,9 +1,9 @@
 #include "ApriCatalogo.h"
 
 #include "Cataloghi.h"
-#include "ui/PulsanteImmagine.h"
 #include "storage/CartellaProgramma.h"
 #include "ui/Messaggi.h"
+#include "ui/PulsanteImmagine.h"
 
 #include <QLabel>
 #include <QListWidget>

@@ -1,9 +1,9 @@
 #include "CreaCatalogo.h"
 
 #include "Cataloghi.h"
-#include "ui/PulsanteImmagine.h"
 #include "storage/Formato.h"
 #include "ui/Messaggi.h"
+#include "ui/PulsanteImmagine.h"
 
 #include <QKeyEvent>
 #include <QLabel>

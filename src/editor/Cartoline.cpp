@@ -8,16 +8,16 @@
 #include "storage/Formato.h"
 #include "storage/Testo.h"
 #include "ui/DialoghiFile.h"
+#include "ui/LunghezzaMassima.h"
 #include "ui/Messaggi.h"
 #include "ui/PulsanteImmagine.h"
-#include "ui/LunghezzaMassima.h"
 #include "ui/RiquadroFoto.h"
 #include "ui/Sfondo.h"
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QFileInfo>
 #include <QEvent>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -63,8 +63,8 @@ bool numeroScheda(const QLabel* l, qint64& n) {
 } // namespace
 
 TfrmCartoline::TfrmCartoline()
-    : TFinestraCatena(QStringLiteral("frmCartoline"), QStringLiteral(" Geodario - Gestione Archivio Minerali"),
-                      true) {
+    : TFinestraCatena(QStringLiteral("frmCartoline"),
+                      QStringLiteral(" Geodario - Gestione Archivio Minerali"), true) {
     Formato::fissa();
     resize(1016, 713);
     QWidget* p = sfondo()->pannello(QSize(995, 692));
@@ -82,7 +82,8 @@ TfrmCartoline::TfrmCartoline()
     creaFoto(p);
     creaCampi(p);
 
-    auto* shpInfo = new TRettangolo(p, QColor(0x30, 0x30, 0xDD), QColor(0x30, 0x30, 0xDD), Qt::transparent, 4);
+    auto* shpInfo =
+        new TRettangolo(p, QColor(0x30, 0x30, 0xDD), QColor(0x30, 0x30, 0xDD), Qt::transparent, 4);
     shpInfo->setObjectName(QStringLiteral("shpInfo"));
     shpInfo->setGeometry(8, 654, 979, 30);
     panInfo = new QLabel(QStringLiteral("Pronto per archiviare una nuova scheda..."), shpInfo);
@@ -116,8 +117,8 @@ TfrmCartoline::TfrmCartoline()
 
 TPulsanteImmagine* TfrmCartoline::comando(QWidget* p, const char* nome, const char* icona,
                                           const QString& descrizione, const QString& suggerimento) {
-    auto* b = new TPulsanteImmagine(p, QLatin1String(nome), QStringLiteral(":/editor/%1.svg").arg(icona), QRect(),
-                                    descrizione);
+    auto* b = new TPulsanteImmagine(p, QLatin1String(nome), QStringLiteral(":/editor/%1.svg").arg(icona),
+                                    QRect(), descrizione);
     b->setFocusPolicy(Qt::NoFocus); // clicking a command leaves the focus (and the highlight) in the field
     if (!suggerimento.isEmpty()) {
         suggerimenti.insert(b, suggerimento);
@@ -204,7 +205,8 @@ void TfrmCartoline::creaBarraComandi(QWidget* p) {
     cx = gruppo(6, 2 * passo + 8);
     cmdGuida = comando(p, "cmdGuida", "guida", QStringLiteral("Guida"),
                        QStringLiteral("Visualizza la pagina della guida sensibile al contesto."));
-    cmdEsci = comando(p, "cmdEsci", "esci", QStringLiteral("Esci"), QStringLiteral("Esci da questa schermata."));
+    cmdEsci =
+        comando(p, "cmdEsci", "esci", QStringLiteral("Esci"), QStringLiteral("Esci da questa schermata."));
     metti(cmdGuida, cx);
     metti(cmdEsci, cx);
 
@@ -262,8 +264,9 @@ void TfrmCartoline::creaFoto(QWidget* p) {
         auto* salva = comando(p, qPrintable("btnSalvaFoto" + suf), "foto_salva",
                               QStringLiteral("Salva una copia della foto %1").arg(n),
                               QStringLiteral("Salva la foto su disco."));
-        auto* canc = comando(p, qPrintable("btnCancFoto" + suf), "foto_cancella",
-                             QStringLiteral("Cancella la foto %1").arg(n), QStringLiteral("Cancella la foto."));
+        auto* canc =
+            comando(p, qPrintable("btnCancFoto" + suf), "foto_cancella",
+                    QStringLiteral("Cancella la foto %1").arg(n), QStringLiteral("Cancella la foto."));
         auto* zoom = comando(p, qPrintable("btnZoomFoto" + suf), "foto_zoom",
                              QStringLiteral("Ingrandisci la foto %1").arg(n),
                              QStringLiteral("Visualizza la foto nelle sue dimensioni reali."));
@@ -343,34 +346,41 @@ void TfrmCartoline::creaCampi(QWidget* p) {
 
     auto y = [&](int r) { return y0 + (r - 1) * riga; };
     const int c2 = x0 + 308;
-    txtTitolo = nuovoCampo(p, Campo::Titolo, "txtTitolo", QStringLiteral("Nome del minerale:"), x0, y(1), 300);
+    txtTitolo =
+        nuovoCampo(p, Campo::Titolo, "txtTitolo", QStringLiteral("Nome del minerale:"), x0, y(1), 300);
     txtTipologia = nuovoCampo(p, Campo::Tipologia, "txtTipologia", QStringLiteral("Gruppo:"), c2, y(1), 192);
     txtEditore = nuovoCampo(p, Campo::Editore, "txtEditore", QStringLiteral("Località di ritrovamento:"), x0,
                             y(2), 300);
     txtSerie = nuovoCampo(p, Campo::Serie, "txtSerie", QStringLiteral("Coordinate GPS:"), c2, y(2), 192);
-    txtDescrizione =
-        nuovoCampo(p, Campo::Descrizione, "txtDescrizione",
-                   QStringLiteral("Paragenesi (altri minerali presenti sullo stesso campione):"), x0, y(3), 500);
+    txtDescrizione = nuovoCampo(p, Campo::Descrizione, "txtDescrizione",
+                                QStringLiteral("Paragenesi (altri minerali presenti sullo stesso campione):"),
+                                x0, y(3), 500);
     txtAnno = nuovoCampo(p, Campo::Anno, "txtAnno", QStringLiteral("Anno ritrovamento:"), x0, y(4), 144);
-    txtValore = nuovoCampo(p, Campo::Valore, "txtValore", QStringLiteral("Valore stimato: €"), x0 + 152, y(4), 148);
-    txtDimensioni = nuovoCampo(p, Campo::Dimensioni, "txtDimensioni", QStringLiteral("Dimensioni:"), c2, y(4), 192);
-    txtCarta = nuovoCampo(p, Campo::Carta, "txtCarta", QStringLiteral("Classificazione Strunz o Dana:"), x0, y(5),
-                          300);
+    txtValore =
+        nuovoCampo(p, Campo::Valore, "txtValore", QStringLiteral("Valore stimato: €"), x0 + 152, y(4), 148);
+    txtDimensioni =
+        nuovoCampo(p, Campo::Dimensioni, "txtDimensioni", QStringLiteral("Dimensioni:"), c2, y(4), 192);
+    txtCarta = nuovoCampo(p, Campo::Carta, "txtCarta", QStringLiteral("Classificazione Strunz o Dana:"), x0,
+                          y(5), 300);
     txtRarita = nuovoCampo(p, Campo::Rarita, "txtRarita", QStringLiteral("Rarità:"), c2, y(5), 192);
     const int c2b = x0 + 220;
-    txtMittente = nuovoCampo(p, Campo::Mittente, "txtMittente", QStringLiteral("Formula chimica:"), x0, y(6), 212);
-    txtIndirizzoMit =
-        nuovoCampo(p, Campo::IndirizzoMit, "txtIndirizzoMit", QStringLiteral("Forma esterna:"), c2b, y(6), 280);
+    txtMittente =
+        nuovoCampo(p, Campo::Mittente, "txtMittente", QStringLiteral("Formula chimica:"), x0, y(6), 212);
+    txtIndirizzoMit = nuovoCampo(p, Campo::IndirizzoMit, "txtIndirizzoMit", QStringLiteral("Forma esterna:"),
+                                 c2b, y(6), 280);
     txtDestinatario =
         nuovoCampo(p, Campo::Destinatario, "txtDestinatario", QStringLiteral("Roccia Madre:"), x0, y(7), 212);
-    txtIndirizzoDes = nuovoCampo(p, Campo::IndirizzoDes, "txtIndirizzoDes", QStringLiteral("Sistema cristallino:"),
-                                 c2b, y(7), 280);
+    txtIndirizzoDes = nuovoCampo(p, Campo::IndirizzoDes, "txtIndirizzoDes",
+                                 QStringLiteral("Sistema cristallino:"), c2b, y(7), 280);
     txtTesto = nuovoCampo(p, Campo::Testo, "txtTesto", QStringLiteral("Trattamenti:"), x0, y(8), 500);
     txtData = nuovoCampo(p, Campo::Data, "txtData", QStringLiteral("Colore:"), x0, y(9), 144);
-    txtFrancobollo = nuovoCampo(p, Campo::Francobollo, "txtFrancobollo", QStringLiteral("Peso:"), x0 + 152, y(9), 148);
+    txtFrancobollo =
+        nuovoCampo(p, Campo::Francobollo, "txtFrancobollo", QStringLiteral("Peso:"), x0 + 152, y(9), 148);
     txtTimbro = nuovoCampo(p, Campo::Timbro, "txtTimbro", QStringLiteral("Durezza:"), c2, y(9), 192);
-    txtStato = nuovoCampo(p, Campo::Stato, "txtStato", QStringLiteral("Stato conservazione:"), x0, y(10), 212);
-    txtLuogo = nuovoCampo(p, Campo::Luogo, "txtLuogo", QStringLiteral("Luogo conservazione:"), c2b, y(10), 280);
+    txtStato =
+        nuovoCampo(p, Campo::Stato, "txtStato", QStringLiteral("Stato conservazione:"), x0, y(10), 212);
+    txtLuogo =
+        nuovoCampo(p, Campo::Luogo, "txtLuogo", QStringLiteral("Luogo conservazione:"), c2b, y(10), 280);
     txtNote = nuovoCampo(p, Campo::Note, "txtNote", QStringLiteral("Note:"), x0, y(11), 290);
     // Notes have their label on the left.
     auto* lblNote = p->findChild<QLabel*>(QStringLiteral("lblNote"));
@@ -415,10 +425,18 @@ Foto TfrmCartoline::segnaposto(SlotFoto slot) {
     return slot == SlotFoto::A ? a : b;
 }
 
-QString TfrmCartoline::nomeCatalogo() const { return Testo::taglia(lblNome->text()); }
-QString TfrmCartoline::posizioneScheda() const { return Testo::taglia(lblPosizione->text()); }
-Foto TfrmCartoline::foto(SlotFoto slot) const { return riquadro(slot)->foto(); }
-void TfrmCartoline::impostaFoto(SlotFoto slot, const Foto& f) { riquadro(slot)->impostaFoto(f); }
+QString TfrmCartoline::nomeCatalogo() const {
+    return Testo::taglia(lblNome->text());
+}
+QString TfrmCartoline::posizioneScheda() const {
+    return Testo::taglia(lblPosizione->text());
+}
+Foto TfrmCartoline::foto(SlotFoto slot) const {
+    return riquadro(slot)->foto();
+}
+void TfrmCartoline::impostaFoto(SlotFoto slot, const Foto& f) {
+    riquadro(slot)->impostaFoto(f);
+}
 
 void TfrmCartoline::mostraSegnaposto() {
     imgFoto->impostaFoto(segnaposto(SlotFoto::A));
@@ -455,7 +473,9 @@ void TfrmCartoline::btnSalvaFotoClick(SlotFoto slot) {
     foto(slot).salvaCome(scelto);
 }
 
-void TfrmCartoline::btnCancFotoClick(SlotFoto slot) { impostaFoto(slot, segnaposto(slot)); }
+void TfrmCartoline::btnCancFotoClick(SlotFoto slot) {
+    impostaFoto(slot, segnaposto(slot));
+}
 
 void TfrmCartoline::btnZoomFotoClick(SlotFoto slot) {
     TfrmZoom zoom(this, foto(slot));
@@ -464,7 +484,9 @@ void TfrmCartoline::btnZoomFotoClick(SlotFoto slot) {
 
 // --- Showing cards -----------------------------------------------------------------------------------
 
-void TfrmCartoline::FormShow() { subNuovaScheda(); }
+void TfrmCartoline::FormShow() {
+    subNuovaScheda();
+}
 
 void TfrmCartoline::subNuovaScheda() {
     for (QLineEdit* e : campi)
@@ -511,105 +533,84 @@ TScheda TfrmCartoline::schedaDaControlli() const {
 
 // --- Navigation --------------------------------------------------------------------------------------
 
-void TfrmCartoline::cmdNuovoClick() { subNuovaScheda(); }
+void TfrmCartoline::cmdNuovoClick() {
+    subNuovaScheda();
+}
 
-void TfrmCartoline::cmdPrimoClick() {
+void TfrmCartoline::naviga(const std::function<std::optional<qint64>(TArchivio&)>& scegli) {
     try {
         TArchivio a;
         a.ApriOCrea(Testo::taglia(lblFile->text()));
-        if (a.NumeroSchede() == 0) {
+        const std::optional<qint64> record = scegli(a);
+        if (!record) {
             a.Chiudi();
-            Messaggi::informazione(this, MessaggioArchivioVuoto);
             return;
         }
         TScheda s;
-        a.Posiziona(0);
+        a.Posiziona(*record);
         a.Leggi(s);
-        a.Chiudi();
-        subMostraScheda(s, 1);
+        const qint64 numero = a.Posizione();
+        a.Chiudi(); // the photos are loaded with the archive closed
+        subMostraScheda(s, numero);
     } catch (const EArchivio&) {
         Messaggi::errore(this, MessaggioErroreArchivio());
     }
+}
+
+std::optional<qint64> TfrmCartoline::archivioVuoto(TArchivio& a) {
+    a.Chiudi();
+    Messaggi::informazione(this, MessaggioArchivioVuoto);
+    return std::nullopt;
+}
+
+void TfrmCartoline::cmdPrimoClick() {
+    naviga([this](TArchivio& a) -> std::optional<qint64> {
+        if (a.NumeroSchede() == 0)
+            return archivioVuoto(a);
+        return 0;
+    });
 }
 
 void TfrmCartoline::cmdUltimoClick() {
-    try {
-        TArchivio a;
-        a.ApriOCrea(Testo::taglia(lblFile->text()));
-        const qint64 n = a.NumeroSchede();
-        if (n == 0) {
-            a.Chiudi();
-            Messaggi::informazione(this, MessaggioArchivioVuoto);
-            return;
-        }
-        TScheda s;
-        a.Posiziona(n - 1);
-        a.Leggi(s);
-        const qint64 numero = a.Posizione();
-        a.Chiudi();
-        subMostraScheda(s, numero);
-    } catch (const EArchivio&) {
-        Messaggi::errore(this, MessaggioErroreArchivio());
-    }
+    naviga([this](TArchivio& a) -> std::optional<qint64> {
+        if (a.NumeroSchede() == 0)
+            return archivioVuoto(a);
+        return a.NumeroSchede() - 1;
+    });
 }
 
 void TfrmCartoline::cmdAvantiClick() {
-    try {
-        if (Testo::taglia(lblPosizione->text()).isEmpty())
-            lblPosizione->setText(QStringLiteral("0"));
+    // From a new card the next card is card 1.
+    if (Testo::taglia(lblPosizione->text()).isEmpty())
+        lblPosizione->setText(QStringLiteral("0"));
+    naviga([this](TArchivio& a) -> std::optional<qint64> {
         qint64 p = 0;
         if (!numeroScheda(lblPosizione, p))
             throw EArchivio();
-        TArchivio a;
-        a.ApriOCrea(Testo::taglia(lblFile->text()));
-        const qint64 n = a.NumeroSchede();
-        if (n == 0) {
+        if (a.NumeroSchede() == 0) {
             lblPosizione->clear();
-            a.Chiudi();
-            Messaggi::informazione(this, MessaggioArchivioVuoto);
-            return;
+            return archivioVuoto(a);
         }
-        if (p >= n)
-            return; // the last card is shown
-        TScheda s;
-        a.Posiziona(p);
-        a.Leggi(s);
-        const qint64 numero = a.Posizione();
-        a.Chiudi();
-        subMostraScheda(s, numero);
-    } catch (const EArchivio&) {
-        Messaggi::errore(this, MessaggioErroreArchivio());
-    }
+        if (p >= a.NumeroSchede())
+            return std::nullopt; // the last card is shown
+        return p;
+    });
 }
 
 void TfrmCartoline::cmdIndietroClick() {
-    try {
-        TArchivio a;
-        a.ApriOCrea(Testo::taglia(lblFile->text()));
+    naviga([this](TArchivio& a) -> std::optional<qint64> {
         const QString pos = Testo::taglia(lblPosizione->text());
         if (pos == QLatin1String("1"))
-            return;
-        if (a.NumeroSchede() == 0) {
-            a.Chiudi();
-            Messaggi::informazione(this, MessaggioArchivioVuoto);
-            return;
-        }
+            return std::nullopt;
+        if (a.NumeroSchede() == 0)
+            return archivioVuoto(a);
         qint64 p = 0;
-        if (!pos.isEmpty()) {
-            if (!numeroScheda(lblPosizione, p))
-                throw EArchivio();
-            a.Posiziona(std::max<qint64>(p - 2, 0));
-        }
-        if (a.Posizione() == 0)
-            a.Posiziona(0);
-        TScheda s;
-        a.Leggi(s);
-        const qint64 numero = a.Posizione();
-        a.Chiudi();
-        subMostraScheda(s, numero);
-    } catch (const EArchivio&) {
-        Messaggi::errore(this, MessaggioErroreArchivio());
-    }
+        if (pos.isEmpty())
+            return 0; // from a new card, previous shows card 1 too
+        if (!numeroScheda(lblPosizione, p))
+            throw EArchivio();
+        return std::max<qint64>(p - 2, 0);
+    });
 }
 
 // --- Saving ------------------------------------------------------------------------------------------
@@ -626,8 +627,9 @@ void TfrmCartoline::cmdSalvaClick() {
         {txtAnno, "l'anno di ritrovamento del minerale"}};
     for (const auto& [e, cosa] : obbligatori) {
         if (Testo::taglia(e->text()).isEmpty()) {
-            Messaggi::avviso(this, QStringLiteral("Attenzione: per salvare la scheda è necessario indicare %1.")
-                                       .arg(QString::fromUtf8(cosa)));
+            Messaggi::avviso(this,
+                             QStringLiteral("Attenzione: per salvare la scheda è necessario indicare %1.")
+                                 .arg(QString::fromUtf8(cosa)));
             e->setFocus();
             return;
         }
@@ -653,10 +655,10 @@ void TfrmCartoline::cmdSalvaClick() {
         }
         a.Chiudi();
         SalvaFotoScheda(*this);
-        Messaggi::informazione(this, esistente
-                                         ? QStringLiteral("Le modifiche apportate alla scheda corrente sono "
-                                                          "state salvate in archivio.")
-                                         : QStringLiteral("La scheda corrente è stata inserita in archivio."));
+        Messaggi::informazione(
+            this, esistente ? QStringLiteral("Le modifiche apportate alla scheda corrente sono "
+                                             "state salvate in archivio.")
+                            : QStringLiteral("La scheda corrente è stata inserita in archivio."));
     } catch (const EArchivio&) {
         Messaggi::errore(this, MessaggioErroreArchivio());
     }

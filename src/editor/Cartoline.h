@@ -8,6 +8,8 @@
 #include <QImage>
 
 #include <array>
+#include <functional>
+#include <optional>
 
 class QCheckBox;
 class QKeyEvent;
@@ -54,8 +56,7 @@ public:
         *cmdStampa, *cmdPrimo, *cmdIndietro, *cmdAvanti, *cmdUltimo, *cmdEsporta, *cmdSlideShow, *cmdGuida,
         *cmdEsci;
     TPulsanteImmagine *btnCaricaFoto, *btnAcquisisciFoto, *btnSalvaFoto, *btnCancFoto, *btnZoomFoto;
-    TPulsanteImmagine *btnCaricaFoto02, *btnAcquisisciFoto02, *btnSalvaFoto02, *btnCancFoto02,
-        *btnZoomFoto02;
+    TPulsanteImmagine *btnCaricaFoto02, *btnAcquisisciFoto02, *btnSalvaFoto02, *btnCancFoto02, *btnZoomFoto02;
 
     // IFotoScheda: what the photo files of the card need from the window.
     QString nomeCatalogo() const override;
@@ -93,10 +94,14 @@ private:
     void creaCampi(QWidget* p);
     TPulsanteImmagine* comando(QWidget* p, const char* nome, const char* icona, const QString& descrizione,
                                const QString& suggerimento);
-    QLineEdit* nuovoCampo(QWidget* p, Campo c, const char* nome, const QString& etichetta, int x, int y, int w);
+    QLineEdit* nuovoCampo(QWidget* p, Campo c, const char* nome, const QString& etichetta, int x, int y,
+                          int w);
     void evidenzia(QLineEdit* e, bool fuoco);
     void txtValoreExit();
     bool filtroValore(QKeyEvent* k);
+    // One navigation action: scegli picks the record to show, or none; archive failures show the error.
+    void naviga(const std::function<std::optional<qint64>(TArchivio&)>& scegli);
+    std::optional<qint64> archivioVuoto(TArchivio& a); // closes it and says the archive has no cards
     TRiquadroFoto* riquadro(SlotFoto s) const { return s == SlotFoto::A ? imgFoto : imgFoto02; }
 
     std::array<QLineEdit*, NumeroCampiTesto> campi{};

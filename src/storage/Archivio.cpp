@@ -14,7 +14,9 @@ QString MessaggioErroreArchivio() {
                           "installazione del programma.");
 }
 
-TArchivio::~TArchivio() { Chiudi(); }
+TArchivio::~TArchivio() {
+    Chiudi();
+}
 
 void TArchivio::ApriOCrea(const QString& percorso) {
     Chiudi();

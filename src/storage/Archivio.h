@@ -39,7 +39,7 @@ private:
     void svuotaLettura();
 
     QFile file;
-    qint64 numero = 0;    // whole records; a trailing partial record is never counted
+    qint64 numero = 0; // whole records; a trailing partial record is never counted
     qint64 posizione = 0;
 
     // Read-ahead: scans of the whole archive read large blocks instead of one record per call.

@@ -11,7 +11,9 @@ QString& cartella() {
 }
 } // namespace
 
-QString CartellaProgramma() { return cartella(); }
+QString CartellaProgramma() {
+    return cartella();
+}
 
 void ImpostaCartellaProgramma(const QString& c) {
     QString n = QDir::toNativeSeparators(QDir::cleanPath(c));
@@ -20,7 +22,9 @@ void ImpostaCartellaProgramma(const QString& c) {
     cartella() = n;
 }
 
-QString CartellaFoto() { return CartellaProgramma() + QStringLiteral("Foto_Minerali"); }
+QString CartellaFoto() {
+    return CartellaProgramma() + QStringLiteral("Foto_Minerali");
+}
 
 QString PercorsoFoto(const QString& nomeCatalogo, const QString& numeroScheda, SlotFoto slot) {
     return CartellaFoto() + QDir::separator() + Testo::taglia(nomeCatalogo) +

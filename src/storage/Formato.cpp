@@ -18,7 +18,9 @@ void fissa() {
     QLocale::setDefault(it);
 }
 
-QChar separatoreDecimale() { return u','; }
+QChar separatoreDecimale() {
+    return u',';
+}
 
 QString data(const QDate& d) {
     const QChar s = separatoreData();

@@ -10,7 +10,7 @@ namespace Formato {
 void fissa();
 QChar separatoreDecimale();
 QChar separatoreData();
-QString data(const QDate& d); // dd/mm/yyyy with the system's separator
+QString data(const QDate& d);     // dd/mm/yyyy with the system's separator
 QString numeroGenerale(double v); // up to 15 significant digits, comma, no thousands, no trailing zeros
 
 } // namespace Formato

@@ -53,7 +53,9 @@ static bool scriviAtomico(const QString& percorso, const QByteArray& dati) {
     return file.commit();
 }
 
-bool Foto::salvaJpeg(const QString& percorso) const { return scriviAtomico(percorso, comeJpeg()); }
+bool Foto::salvaJpeg(const QString& percorso) const {
+    return scriviAtomico(percorso, comeJpeg());
+}
 
 bool Foto::salvaCome(const QString& percorso) const {
     const QString ext = QFileInfo(percorso).suffix().toLower();

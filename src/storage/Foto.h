@@ -18,9 +18,9 @@ public:
     const QImage& immagine() const { return img; }
     const QByteArray& jpegOriginale() const { return jpeg; }
 
-    QByteArray comeJpeg() const;                    // original bytes, or a new encoding
-    bool salvaJpeg(const QString& percorso) const;  // atomic: temporary file renamed over the old one
-    bool salvaCome(const QString& percorso) const;  // format from the extension (.jpg, .bmp, ...)
+    QByteArray comeJpeg() const;                   // original bytes, or a new encoding
+    bool salvaJpeg(const QString& percorso) const; // atomic: temporary file renamed over the old one
+    bool salvaCome(const QString& percorso) const; // format from the extension (.jpg, .bmp, ...)
 
     static constexpr int QualitaJpeg = 92;
 

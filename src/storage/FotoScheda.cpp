@@ -2,7 +2,9 @@
 
 #include <QDir>
 
-static bool creaCartellaFoto() { return QDir().mkpath(CartellaFoto()); }
+static bool creaCartellaFoto() {
+    return QDir().mkpath(CartellaFoto());
+}
 
 bool CaricaFotoScheda(IFotoScheda& editor) {
     const QString nome = editor.nomeCatalogo(), n = editor.posizioneScheda();
@@ -25,7 +27,8 @@ bool CaricaFotoScheda(IFotoScheda& editor) {
 
 bool SalvaFotoScheda(IFotoScheda& editor) {
     const QString nome = editor.nomeCatalogo(), n = editor.posizioneScheda();
-    const bool ok = creaCartellaFoto() && editor.foto(SlotFoto::A).salvaJpeg(PercorsoFoto(nome, n, SlotFoto::A)) &&
+    const bool ok = creaCartellaFoto() &&
+                    editor.foto(SlotFoto::A).salvaJpeg(PercorsoFoto(nome, n, SlotFoto::A)) &&
                     editor.foto(SlotFoto::B).salvaJpeg(PercorsoFoto(nome, n, SlotFoto::B));
     if (!ok)
         editor.mostraSegnaposto();

@@ -9,7 +9,7 @@
 class IFotoScheda {
 public:
     virtual ~IFotoScheda() = default;
-    virtual QString nomeCatalogo() const = 0;   // lblNome
+    virtual QString nomeCatalogo() const = 0;    // lblNome
     virtual QString posizioneScheda() const = 0; // lblPosizione
     virtual Foto foto(SlotFoto slot) const = 0;
     virtual void impostaFoto(SlotFoto slot, const Foto& foto) = 0;

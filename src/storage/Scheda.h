@@ -7,9 +7,34 @@
 
 // One specimen card as stored: 28 length-prefixed Windows-1252 fields packed into 3646 bytes.
 enum class Campo {
-    Titolo, Tipologia, Editore, Serie, Descrizione, Anno, Valore, Dimensioni, Carta, Rarita,
-    Mittente, IndirizzoMit, Destinatario, IndirizzoDes, Testo, Data, Francobollo, Timbro, Stato,
-    Luogo, Note, InVendita, File01, File02, File03, Desc01, Desc02, Desc03
+    Titolo,
+    Tipologia,
+    Editore,
+    Serie,
+    Descrizione,
+    Anno,
+    Valore,
+    Dimensioni,
+    Carta,
+    Rarita,
+    Mittente,
+    IndirizzoMit,
+    Destinatario,
+    IndirizzoDes,
+    Testo,
+    Data,
+    Francobollo,
+    Timbro,
+    Stato,
+    Luogo,
+    Note,
+    InVendita,
+    File01,
+    File02,
+    File03,
+    Desc01,
+    Desc02,
+    Desc03
 };
 
 struct DefinizioneCampo {
@@ -23,7 +48,9 @@ inline constexpr int NumeroCampiTesto = 21; // Titolo .. Note
 inline constexpr int DimensioneScheda = 3646;
 
 const DefinizioneCampo& definizione(Campo c);
-inline constexpr Campo campo(int i) { return static_cast<Campo>(i); }
+inline constexpr Campo campo(int i) {
+    return static_cast<Campo>(i);
+}
 
 class TScheda {
 public:

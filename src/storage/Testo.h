@@ -15,6 +15,8 @@ QString maiuscoleAZ(QString s);
 // Windows-1252: unmappable characters become their base letter where one exists, else "?".
 QByteArray aCp1252(const QString& s);
 QString daCp1252(const char* dati, int lunghezza);
-inline QString daCp1252(const QByteArray& b) { return daCp1252(b.constData(), int(b.size())); }
+inline QString daCp1252(const QByteArray& b) {
+    return daCp1252(b.constData(), int(b.size()));
+}
 
 } // namespace Testo

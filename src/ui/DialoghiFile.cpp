@@ -37,14 +37,26 @@ QString esegui(QWidget* parent, const Opzioni& o, QFileDialog::AcceptMode modo) 
 
 } // namespace
 
-QString apri(QWidget* parent, const Opzioni& o) { return esegui(parent, o, QFileDialog::AcceptOpen); }
-QString salva(QWidget* parent, const Opzioni& o) { return esegui(parent, o, QFileDialog::AcceptSave); }
+QString apri(QWidget* parent, const Opzioni& o) {
+    return esegui(parent, o, QFileDialog::AcceptOpen);
+}
+QString salva(QWidget* parent, const Opzioni& o) {
+    return esegui(parent, o, QFileDialog::AcceptSave);
+}
 
 namespace Test {
-void attiva() { stato().attivo = true; }
-void accoda(const QString& percorso) { stato().percorsi.append(percorso); }
-QList<Opzioni> richieste() { return std::exchange(stato().richieste, {}); }
-int percorsiNonUsati() { return int(stato().percorsi.size()); }
+void attiva() {
+    stato().attivo = true;
+}
+void accoda(const QString& percorso) {
+    stato().percorsi.append(percorso);
+}
+QList<Opzioni> richieste() {
+    return std::exchange(stato().richieste, {});
+}
+int percorsiNonUsati() {
+    return int(stato().percorsi.size());
+}
 void azzera() {
     stato().percorsi.clear();
     stato().richieste.clear();

@@ -10,8 +10,8 @@ namespace DialoghiFile {
 
 struct Opzioni {
     QString titolo;
-    QString filtro;      // Qt filter text, e.g. "Immagini JPEG (*.jpg);;Bitmap (*.bmp)"
-    QString estensione;  // default extension without dot, added when the user types none
+    QString filtro;     // Qt filter text, e.g. "Immagini JPEG (*.jpg);;Bitmap (*.bmp)"
+    QString estensione; // default extension without dot, added when the user types none
     QString nomeProposto;
     QString cartella;
     bool chiediSovrascrittura = true;

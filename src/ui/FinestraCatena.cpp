@@ -19,8 +19,7 @@ void TFinestraCatena::mostra() {
         if (const QScreen* s = screen())
             setGeometry(s->availableGeometry());
         showMaximized();
-    }
-    else
+    } else
         show();
     activateWindow();
 }

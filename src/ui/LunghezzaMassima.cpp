@@ -18,7 +18,8 @@ QValidator::State TLunghezzaMassima::validate(QString& input, int& pos) const {
     while (coda < prima.size() - inizio && input[input.size() - 1 - coda] == prima[prima.size() - 1 - coda])
         ++coda;
     const qsizetype inserito = input.size() - inizio - coda;
-    const qsizetype ammesso = std::max<qsizetype>(0, limite - (prima.size() - (prima.size() - inizio - coda)));
+    const qsizetype ammesso =
+        std::max<qsizetype>(0, limite - (prima.size() - (prima.size() - inizio - coda)));
     const qsizetype taglio = inserito - std::min(inserito, ammesso);
     input.remove(inizio + std::min(inserito, ammesso), taglio);
     pos = int(std::min<qsizetype>(pos, inizio + std::min(inserito, ammesso)));

@@ -65,9 +65,15 @@ Risposta mostra(QWidget* parent, Tipo tipo, const QString& testo) {
 
 } // namespace
 
-void plain(QWidget* parent, const QString& testo) { mostra(parent, Tipo::Semplice, testo); }
-Risposta avviso(QWidget* parent, const QString& testo) { return mostra(parent, Tipo::Avviso, testo); }
-Risposta errore(QWidget* parent, const QString& testo) { return mostra(parent, Tipo::Errore, testo); }
+void plain(QWidget* parent, const QString& testo) {
+    mostra(parent, Tipo::Semplice, testo);
+}
+Risposta avviso(QWidget* parent, const QString& testo) {
+    return mostra(parent, Tipo::Avviso, testo);
+}
+Risposta errore(QWidget* parent, const QString& testo) {
+    return mostra(parent, Tipo::Errore, testo);
+}
 Risposta informazione(QWidget* parent, const QString& testo) {
     return mostra(parent, Tipo::Informazione, testo);
 }
@@ -76,11 +82,21 @@ bool conferma(QWidget* parent, const QString& testo) {
 }
 
 namespace Test {
-void attiva() { stato().attivo = true; }
-bool attivo() { return stato().attivo; }
-void accoda(Risposta r) { stato().risposte.append(r); }
-QList<Mostrato> prendi() { return std::exchange(stato().mostrati, {}); }
-int risposteNonUsate() { return int(stato().risposte.size()); }
+void attiva() {
+    stato().attivo = true;
+}
+bool attivo() {
+    return stato().attivo;
+}
+void accoda(Risposta r) {
+    stato().risposte.append(r);
+}
+QList<Mostrato> prendi() {
+    return std::exchange(stato().mostrati, {});
+}
+int risposteNonUsate() {
+    return int(stato().risposte.size());
+}
 void azzera() {
     stato().risposte.clear();
     stato().mostrati.clear();

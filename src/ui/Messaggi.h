@@ -32,8 +32,8 @@ namespace Test {
 void attiva();
 bool attivo();
 void accoda(Risposta r);
-QList<Mostrato> prendi();         // the boxes shown since the last call, emptied
-int risposteNonUsate();           // answers queued but never asked for
+QList<Mostrato> prendi(); // the boxes shown since the last call, emptied
+int risposteNonUsate();   // answers queued but never asked for
 void azzera();
 } // namespace Test
 

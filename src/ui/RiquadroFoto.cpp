@@ -11,11 +11,13 @@ QRect TRiquadroFoto::adatta(QSize img, QRect box) {
     QSize s = img;
     if (s.width() > box.width() || s.height() > box.height())
         s.scale(box.size(), Qt::KeepAspectRatio);
-    return QRect(box.x() + (box.width() - s.width()) / 2, box.y() + (box.height() - s.height()) / 2, s.width(),
-                 s.height());
+    return QRect(box.x() + (box.width() - s.width()) / 2, box.y() + (box.height() - s.height()) / 2,
+                 s.width(), s.height());
 }
 
-QRect TRiquadroFoto::areaImmagine() const { return adatta(attuale.immagine().size(), rect()); }
+QRect TRiquadroFoto::areaImmagine() const {
+    return adatta(attuale.immagine().size(), rect());
+}
 
 void TRiquadroFoto::impostaFoto(const Foto& f) {
     attuale = f;
@@ -23,16 +25,19 @@ void TRiquadroFoto::impostaFoto(const Foto& f) {
     update();
 }
 
-void TRiquadroFoto::resizeEvent(QResizeEvent*) { ridotta = QImage(); }
+void TRiquadroFoto::resizeEvent(QResizeEvent*) {
+    ridotta = QImage();
+}
 
 void TRiquadroFoto::paintEvent(QPaintEvent*) {
     const QRect area = areaImmagine();
     if (area.isEmpty())
         return;
     if (ridotta.size() != area.size())
-        ridotta = area.size() == attuale.immagine().size()
-                      ? attuale.immagine()
-                      : attuale.immagine().scaled(area.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        ridotta =
+            area.size() == attuale.immagine().size()
+                ? attuale.immagine()
+                : attuale.immagine().scaled(area.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     QPainter p(this);
     p.drawImage(area.topLeft(), ridotta);
 }

@@ -23,7 +23,9 @@ void TSfondo::centra() {
                         std::max(0, (height() - contenuto->height()) / 2));
 }
 
-void TSfondo::resizeEvent(QResizeEvent*) { centra(); }
+void TSfondo::resizeEvent(QResizeEvent*) {
+    centra();
+}
 
 void TSfondo::paintEvent(QPaintEvent*) {
     QPainter p(this);

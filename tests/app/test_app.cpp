@@ -33,8 +33,9 @@ namespace {
 // The one visible chain window, by object name.
 QStringList visibili(const TCatena& c) {
     QStringList v;
-    for (QWidget* w : std::initializer_list<QWidget*>{c.frmPassword(), c.frmCambiaPassword(), c.frmAvvio(),
-                                                      c.frmCreaCatalogo(), c.frmApriCatalogo(), c.frmCartoline()})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{c.frmPassword(), c.frmCambiaPassword(), c.frmAvvio(),
+                                         c.frmCreaCatalogo(), c.frmApriCatalogo(), c.frmCartoline()})
         if (w->isVisible())
             v << w->objectName();
     return v;
@@ -91,8 +92,9 @@ void TestApp::finestreSenzaChiusura() {
     QVERIFY(c.frmPassword()->isVisible());
     QVERIFY(!(c.frmPassword()->windowFlags() & Qt::WindowCloseButtonHint));
     QVERIFY(!(c.frmCambiaPassword()->windowFlags() & Qt::WindowCloseButtonHint));
-    for (QWidget* w : std::initializer_list<QWidget*>{c.frmPassword(), c.frmCambiaPassword(), c.frmAvvio(),
-                                                      c.frmCreaCatalogo(), c.frmApriCatalogo(), c.frmCartoline()})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{c.frmPassword(), c.frmCambiaPassword(), c.frmAvvio(),
+                                         c.frmCreaCatalogo(), c.frmApriCatalogo(), c.frmCartoline()})
         QVERIFY2(w->windowTitle().startsWith(u' '), qPrintable(w->objectName()));
 }
 

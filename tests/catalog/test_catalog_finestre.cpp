@@ -6,8 +6,8 @@
 #include "app/OpenURL.h"
 #include "catalog/ApriCatalogo.h"
 #include "catalog/CreaCatalogo.h"
-#include "ui/PulsanteImmagine.h"
 #include "editor/Cartoline.h"
+#include "ui/PulsanteImmagine.h"
 
 #include <QApplication>
 #include <QClipboard>

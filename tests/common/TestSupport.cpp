@@ -16,7 +16,9 @@ TestGeodario::TestGeodario() {
     TMisc::modoTest(true);
 }
 
-QString TestGeodario::cartella() const { return CartellaProgramma(); }
+QString TestGeodario::cartella() const {
+    return CartellaProgramma();
+}
 
 void TestGeodario::init() {
     dir = std::make_unique<QTemporaryDir>();

@@ -6,17 +6,17 @@
 #include "storage/Archivio.h"
 #include "storage/CartellaProgramma.h"
 #include "ui/DialoghiFile.h"
-#include "ui/PulsanteImmagine.h"
 #include "ui/LunghezzaMassima.h"
+#include "ui/PulsanteImmagine.h"
 #include "ui/RiquadroFoto.h"
 
 #include <QBuffer>
-#include <QScreen>
 #include <QCheckBox>
 #include <QDir>
 #include <QImageWriter>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 
 using Messaggi::Mostrato;
 using Messaggi::Tipo;
@@ -142,20 +142,48 @@ void TestEditor::navigazione_data() {
 
     for (const char* c : {"cmdPrimo", "cmdIndietro", "cmdUltimo"})
         QTest::addRow("0 cards, new, %s", c) << 0 << "" << c << "" << true;
-    QTest::newRow("0 cards, new, next empties the number") << 0 << "" << "cmdAvanti" << "" << true;
-    QTest::newRow("1 card, new, next") << 1 << "" << "cmdAvanti" << "1" << false;
-    QTest::newRow("1 card, new, previous") << 1 << "" << "cmdIndietro" << "1" << false;
-    QTest::newRow("1 card, at 1, next does nothing") << 1 << "1" << "cmdAvanti" << "1" << false;
-    QTest::newRow("3 cards, new, next") << 3 << "" << "cmdAvanti" << "1" << false;
-    QTest::newRow("3 cards, new, previous") << 3 << "" << "cmdIndietro" << "1" << false;
-    QTest::newRow("3 cards, new, last") << 3 << "" << "cmdUltimo" << "3" << false;
-    QTest::newRow("3 cards, new, first") << 3 << "" << "cmdPrimo" << "1" << false;
-    QTest::newRow("3 cards, at 3, next does nothing") << 3 << "3" << "cmdAvanti" << "3" << false;
-    QTest::newRow("3 cards, at 3, last again") << 3 << "3" << "cmdUltimo" << "3" << false;
-    QTest::newRow("3 cards, at 3, previous") << 3 << "3" << "cmdIndietro" << "2" << false;
-    QTest::newRow("3 cards, at 2, previous") << 3 << "2" << "cmdIndietro" << "1" << false;
-    QTest::newRow("3 cards, at 1, previous does nothing") << 3 << "1" << "cmdIndietro" << "1" << false;
-    QTest::newRow("3 cards, at 1, next") << 3 << "1" << "cmdAvanti" << "2" << false;
+    QTest::newRow("0 cards, new, next empties the number") << 0 << ""
+                                                           << "cmdAvanti"
+                                                           << "" << true;
+    QTest::newRow("1 card, new, next") << 1 << ""
+                                       << "cmdAvanti"
+                                       << "1" << false;
+    QTest::newRow("1 card, new, previous") << 1 << ""
+                                           << "cmdIndietro"
+                                           << "1" << false;
+    QTest::newRow("1 card, at 1, next does nothing") << 1 << "1"
+                                                     << "cmdAvanti"
+                                                     << "1" << false;
+    QTest::newRow("3 cards, new, next") << 3 << ""
+                                        << "cmdAvanti"
+                                        << "1" << false;
+    QTest::newRow("3 cards, new, previous") << 3 << ""
+                                            << "cmdIndietro"
+                                            << "1" << false;
+    QTest::newRow("3 cards, new, last") << 3 << ""
+                                        << "cmdUltimo"
+                                        << "3" << false;
+    QTest::newRow("3 cards, new, first") << 3 << ""
+                                         << "cmdPrimo"
+                                         << "1" << false;
+    QTest::newRow("3 cards, at 3, next does nothing") << 3 << "3"
+                                                      << "cmdAvanti"
+                                                      << "3" << false;
+    QTest::newRow("3 cards, at 3, last again") << 3 << "3"
+                                               << "cmdUltimo"
+                                               << "3" << false;
+    QTest::newRow("3 cards, at 3, previous") << 3 << "3"
+                                             << "cmdIndietro"
+                                             << "2" << false;
+    QTest::newRow("3 cards, at 2, previous") << 3 << "2"
+                                             << "cmdIndietro"
+                                             << "1" << false;
+    QTest::newRow("3 cards, at 1, previous does nothing") << 3 << "1"
+                                                          << "cmdIndietro"
+                                                          << "1" << false;
+    QTest::newRow("3 cards, at 1, next") << 3 << "1"
+                                         << "cmdAvanti"
+                                         << "2" << false;
 }
 
 void TestEditor::navigazione() {
@@ -214,9 +242,10 @@ void TestEditor::obbligatori_data() {
     QTest::addColumn<QStringList>("valori"); // name, group, locality, year
     QTest::addColumn<QString>("messaggio");
     QTest::addColumn<QString>("fuoco");
-    QTest::newRow("name blank") << QStringList{"   ", "g", "l", "1999"}
-                                << "Attenzione: per salvare la scheda è necessario indicare il nome del minerale."
-                                << "txtTitolo";
+    QTest::newRow("name blank")
+        << QStringList{"   ", "g", "l", "1999"}
+        << "Attenzione: per salvare la scheda è necessario indicare il nome del minerale."
+        << "txtTitolo";
     QTest::newRow("group and locality empty")
         << QStringList{"n", "", "", "1999"}
         << "Attenzione: per salvare la scheda è necessario indicare il gruppo di appartenenza del minerale."
@@ -254,12 +283,14 @@ void TestEditor::aggiungiPoiSovrascrivi() {
     ed->txtAnno->setText(QStringLiteral("87"));
     ed->chkInVendita->setChecked(true);
     clic(ed->cmdSalva);
-    QCOMPARE(messaggi(), un(Tipo::Informazione, QStringLiteral("La scheda corrente è stata inserita in archivio.")));
+    QCOMPARE(messaggi(),
+             un(Tipo::Informazione, QStringLiteral("La scheda corrente è stata inserita in archivio.")));
     QCOMPARE(ed->lblPosizione->text(), QStringLiteral("1"));
     QCOMPARE(QApplication::focusWidget(), nullptr);
     QByteArray a = archivio();
     QCOMPARE(a.size(), Fixture::Record);
-    QCOMPARE(a.mid(0, 8), QByteArray("\x07" "calcite"));
+    QCOMPARE(a.mid(0, 8), QByteArray("\x07"
+                                     "calcite"));
     QCOMPARE(a.mid(Fixture::Editore, 14), QByteArray("\x0dLocalit\xe0 \xc0lpe"));
     QCOMPARE(a.mid(Fixture::InVendita, 3), QByteArray("\x02\x53\xec"));
     QCOMPARE(ed->txtTitolo->text(), QStringLiteral("  calcite  ")); // the controls are not refreshed
@@ -268,8 +299,9 @@ void TestEditor::aggiungiPoiSovrascrivi() {
 
     ed->chkInVendita->setChecked(false);
     clic(ed->cmdSalva);
-    QCOMPARE(messaggi(), un(Tipo::Informazione, QStringLiteral("Le modifiche apportate alla scheda corrente sono "
-                                                                "state salvate in archivio.")));
+    QCOMPARE(messaggi(),
+             un(Tipo::Informazione, QStringLiteral("Le modifiche apportate alla scheda corrente sono "
+                                                   "state salvate in archivio.")));
     a = archivio();
     QCOMPARE(a.size(), Fixture::Record);
     QCOMPARE(a.mid(Fixture::InVendita, 3), QByteArray("\x02No"));
@@ -299,7 +331,8 @@ void TestEditor::valoreSalvatoSenzaUscire() {
     clic(ed->cmdSalva);
     messaggi();
     QCOMPARE(ed->txtValore->text(), QStringLiteral("12,35"));
-    QCOMPARE(archivio().mid(Fixture::Valore, 6), QByteArray("\x05" "12,35"));
+    QCOMPARE(archivio().mid(Fixture::Valore, 6), QByteArray("\x05"
+                                                            "12,35"));
 }
 
 void TestEditor::schedaScomparsaDalFile() {
@@ -318,11 +351,16 @@ void TestEditor::valoreDigitato_data() {
     QTest::addColumn<QString>("digitato");
     QTest::addColumn<QString>("mostrato");
     const char* casi[][2] = {
-        {"12", "12,00"},      {"12,5", "12,50"},  {"12,345", "12,35"}, {"12,344", "12,34"},
-        {"0012,10", "12,10"}, {"", "0,00"},       {"007", "7,00"},     {",5", "0,50"},
-        {"5,", "5,00"},       {",", "0,00"},      {"1,2,3", "0,00"},   {"0,004", "0,00"},
-        {"0,005", "0,01"},    {"0,125", "0,13"},  {"0,285", "0,28"},   {"1,005", "1,00"},
-        {"2,675", "2,67"},    {"1a2", "12,00"},   {"1.5", "15,00"},    {"-5", "5,00"},
+        {"12", "12,00"},      {"12,5", "12,50"},
+        {"12,345", "12,35"},  {"12,344", "12,34"},
+        {"0012,10", "12,10"}, {"", "0,00"},
+        {"007", "7,00"},      {",5", "0,50"},
+        {"5,", "5,00"},       {",", "0,00"},
+        {"1,2,3", "0,00"},    {"0,004", "0,00"},
+        {"0,005", "0,01"},    {"0,125", "0,13"},
+        {"0,285", "0,28"},    {"1,005", "1,00"},
+        {"2,675", "2,67"},    {"1a2", "12,00"},
+        {"1.5", "15,00"},     {"-5", "5,00"},
         {"3 4", "34,00"},     {"123456789012", "123456789012,00"},
     };
     for (const auto& c : casi)
@@ -344,8 +382,11 @@ void TestEditor::lunghezzeMassime() {
     ed->txtAnno->setFocus();
     QTest::keyClicks(ed->txtAnno, QStringLiteral("19871"));
     QCOMPARE(ed->txtAnno->text(), QStringLiteral("1987"));
-    const std::pair<Campo, int> larghezze[] = {{Campo::Titolo, 120}, {Campo::Editore, 250}, {Campo::Valore, 12},
-                                               {Campo::Data, 50},    {Campo::Note, 250}};
+    const std::pair<Campo, int> larghezze[] = {{Campo::Titolo, 120},
+                                               {Campo::Editore, 250},
+                                               {Campo::Valore, 12},
+                                               {Campo::Data, 50},
+                                               {Campo::Note, 250}};
     for (auto [c, w] : larghezze)
         QCOMPARE(qobject_cast<const TLunghezzaMassima*>(ed->campo(c)->validator())->massimo(), w);
     // Pasting beyond the limit keeps what fits.
@@ -380,7 +421,8 @@ void TestEditor::evidenziazione() {
     QVERIFY(!evidenziato(ed->txtTitolo));
     const QColor giallo = ed->txtSerie->grab().toImage().pixelColor(ed->txtSerie->width() / 2, 3);
     QCOMPARE(giallo, QColor(255, 255, 0));
-    QCOMPARE(ed->txtTitolo->grab().toImage().pixelColor(ed->txtTitolo->width() - 3, 3), QColor(0xF0, 0xF8, 0xFF));
+    QCOMPARE(ed->txtTitolo->grab().toImage().pixelColor(ed->txtTitolo->width() - 3, 3),
+             QColor(0xF0, 0xF8, 0xFF));
     clic(ed->cmdNuovo); // commands leave focus and highlight where they were... except that a new card
     QCOMPARE(QApplication::focusWidget(), ed->txtTitolo);
     ed->txtSerie->setFocus();
@@ -493,7 +535,8 @@ void TestEditor::copiaPropostaFotoJpg() {
     for (const auto& r : richieste) {
         QCOMPARE(r.nomeProposto, QStringLiteral("Foto.jpg"));
         QCOMPARE(r.estensione, QStringLiteral("jpg"));
-        QCOMPARE(r.titolo, QStringLiteral("Selezionare la cartella in cui si desidera salvare il file Jpeg."));
+        QCOMPARE(r.titolo,
+                 QStringLiteral("Selezionare la cartella in cui si desidera salvare il file Jpeg."));
     }
     const Foto copia = Foto::daFile(dest + QStringLiteral(".jpg"));
     QCOMPARE(copia.immagine().size(), QSize(366, 260));

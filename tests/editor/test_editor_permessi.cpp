@@ -1,9 +1,9 @@
 #include "Fixture.h"
 #include "TestSupport.h"
 
-#include "ui/PulsanteImmagine.h"
 #include "editor/Cartoline.h"
 #include "storage/Archivio.h"
+#include "ui/PulsanteImmagine.h"
 
 #include <QFile>
 #include <QLabel>
@@ -32,7 +32,8 @@ void TestEditorPermessi::archivioSolaLettura() {
         for (QLineEdit* e : {ed.txtTitolo, ed.txtTipologia, ed.txtEditore, ed.txtAnno})
             e->setText(QStringLiteral("x"));
         QTest::mouseClick(ed.cmdSalva, Qt::LeftButton);
-        QCOMPARE(messaggi(), (QList<Messaggi::Mostrato>{{Messaggi::Tipo::Errore, MessaggioErroreArchivio()}}));
+        QCOMPARE(messaggi(),
+                 (QList<Messaggi::Mostrato>{{Messaggi::Tipo::Errore, MessaggioErroreArchivio()}}));
         QCOMPARE(ed.lblPosizione->text(), QLatin1String(pos));
     }
     QTest::mouseClick(ed.cmdAvanti, Qt::LeftButton);

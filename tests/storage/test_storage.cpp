@@ -20,19 +20,21 @@ struct Voce {
     int larghezza;
 };
 const Voce layout[] = {
-    {Campo::Titolo, 0, 120},        {Campo::Tipologia, 121, 50},   {Campo::Editore, 172, 250},
-    {Campo::Serie, 423, 120},       {Campo::Descrizione, 544, 250}, {Campo::Anno, 795, 4},
-    {Campo::Valore, 800, 12},       {Campo::Dimensioni, 813, 50},  {Campo::Carta, 864, 120},
-    {Campo::Rarita, 985, 50},       {Campo::Mittente, 1036, 50},   {Campo::IndirizzoMit, 1087, 120},
+    {Campo::Titolo, 0, 120},         {Campo::Tipologia, 121, 50},      {Campo::Editore, 172, 250},
+    {Campo::Serie, 423, 120},        {Campo::Descrizione, 544, 250},   {Campo::Anno, 795, 4},
+    {Campo::Valore, 800, 12},        {Campo::Dimensioni, 813, 50},     {Campo::Carta, 864, 120},
+    {Campo::Rarita, 985, 50},        {Campo::Mittente, 1036, 50},      {Campo::IndirizzoMit, 1087, 120},
     {Campo::Destinatario, 1208, 50}, {Campo::IndirizzoDes, 1259, 120}, {Campo::Testo, 1380, 250},
-    {Campo::Data, 1631, 50},        {Campo::Francobollo, 1682, 50}, {Campo::Timbro, 1733, 50},
-    {Campo::Stato, 1784, 50},       {Campo::Luogo, 1835, 50},      {Campo::Note, 1886, 250},
-    {Campo::InVendita, 2137, 2},    {Campo::File01, 2140, 250},    {Campo::File02, 2391, 250},
-    {Campo::File03, 2642, 250},     {Campo::Desc01, 2893, 250},    {Campo::Desc02, 3144, 250},
+    {Campo::Data, 1631, 50},         {Campo::Francobollo, 1682, 50},   {Campo::Timbro, 1733, 50},
+    {Campo::Stato, 1784, 50},        {Campo::Luogo, 1835, 50},         {Campo::Note, 1886, 250},
+    {Campo::InVendita, 2137, 2},     {Campo::File01, 2140, 250},       {Campo::File02, 2391, 250},
+    {Campo::File03, 2642, 250},      {Campo::Desc01, 2893, 250},       {Campo::Desc02, 3144, 250},
     {Campo::Desc03, 3395, 250},
 };
 
-QByteArray recordVuoto() { return QByteArray(3646, '\0'); }
+QByteArray recordVuoto() {
+    return QByteArray(3646, '\0');
+}
 
 void poniCampo(QByteArray& rec, int offset, int lunghezza, const QByteArray& testo) {
     rec[offset] = char(lunghezza);
@@ -46,7 +48,9 @@ TScheda daByte(const QByteArray& rec) {
     return s;
 }
 
-QByteArray aByte(const TScheda& s) { return QByteArray(s.byte.data(), DimensioneScheda); }
+QByteArray aByte(const TScheda& s) {
+    return QByteArray(s.byte.data(), DimensioneScheda);
+}
 
 QByteArray jpeg(QSize dimensione, QColor colore) {
     QImage img(dimensione, QImage::Format_RGB32);
@@ -120,8 +124,12 @@ void TestStorage::lettura_data() {
     QTest::addColumn<QString>("letto");
     QTest::newRow("plain") << QByteArray("Calcite") << 7 << "Calcite";
     QTest::newRow("blanks trimmed") << QByteArray("  Calcite \t") << 11 << "Calcite";
-    QTest::newRow("control chars trimmed") << QByteArray("\x01" "Calcite\x1f") << 9 << "Calcite";
-    QTest::newRow("nbsp kept") << QByteArray("\xa0" "Calcite") << 8 << QStringLiteral("\u00a0Calcite");
+    QTest::newRow("control chars trimmed") << QByteArray("\x01"
+                                                         "Calcite\x1f")
+                                           << 9 << "Calcite";
+    QTest::newRow("nbsp kept") << QByteArray("\xa0"
+                                             "Calcite")
+                               << 8 << QStringLiteral("\u00a0Calcite");
     QTest::newRow("cp1252 accents") << QByteArray("Localit\xe0") << 8 << QStringLiteral("Località");
     QTest::newRow("cp1252 euro") << QByteArray("\x80 5") << 3 << QStringLiteral("€ 5");
     QTest::newRow("length byte beyond width") << QByteArray(130, 'x') << 200 << QString(120, u'x');
@@ -280,9 +288,10 @@ void TestStorage::letturaAvantiVedeLeScritture() {
 }
 
 void TestStorage::erroreArchivioTesto() {
-    QCOMPARE(MessaggioErroreArchivio(),
-             QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di "
-                            "possedere i privilegi di scrittura nella cartella di installazione del programma."));
+    QCOMPARE(
+        MessaggioErroreArchivio(),
+        QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di "
+                       "possedere i privilegi di scrittura nella cartella di installazione del programma."));
 }
 
 void TestStorage::percorsoFoto() {
@@ -314,7 +323,8 @@ void TestStorage::caricaFoto() {
     FintoEditore ed;
     QDir().mkpath(CartellaFoto());
     if (conA)
-        scriviFile(PercorsoFoto("Quarzi", "7", SlotFoto::A), aTesto ? QByteArray("non sono una foto") : jpeg({40, 30}, Qt::red));
+        scriviFile(PercorsoFoto("Quarzi", "7", SlotFoto::A),
+                   aTesto ? QByteArray("non sono una foto") : jpeg({40, 30}, Qt::red));
     if (conB)
         scriviFile(PercorsoFoto("Quarzi", "7", SlotFoto::B), jpeg({20, 10}, Qt::blue));
     QCOMPARE(CaricaFotoScheda(ed), caricate);
