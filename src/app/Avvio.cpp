@@ -13,17 +13,10 @@ QString TfrmAvvio::indirizzoSito() {
 TfrmAvvio::TfrmAvvio() : TFinestraCatena(QStringLiteral("frmAvvio"), QStringLiteral(" Geodario"), true) {
     Formato::fissa();
     QWidget* p = sfondo()->pannello(QSize(995, 692));
-    const QColor bianco(Qt::white), chiaro(240, 246, 252), bordo(176, 196, 222);
-    auto rettangolo = [&](const char* nome, QRect r) {
-        auto* s = new TRettangolo(p, bianco, chiaro, bordo, 14);
-        s->setObjectName(QLatin1String(nome));
-        s->setGeometry(r);
-        return s;
-    };
-    shpTop = rettangolo("shpTop", QRect(10, 10, 975, 162));
-    shpApp01 = rettangolo("shpApp01", QRect(10, 184, 481, 416));
-    shpApp02 = rettangolo("shpApp02", QRect(504, 184, 481, 416));
-    shpBottom = rettangolo("shpBottom", QRect(10, 612, 975, 70));
+    shpTop = creaBanda(p, QStringLiteral("shpTop"), QRect(10, 10, 975, 162));
+    shpApp01 = creaBanda(p, QStringLiteral("shpApp01"), QRect(10, 184, 481, 416));
+    shpApp02 = creaBanda(p, QStringLiteral("shpApp02"), QRect(504, 184, 481, 416));
+    shpBottom = creaBanda(p, QStringLiteral("shpBottom"), QRect(10, 612, 975, 70));
 
     imgInfo = new TPulsanteImmagine(p, QStringLiteral("imgInfo"), QStringLiteral(":/avvio/info.svg"),
                                     QRect(24, 24, 44, 44), QStringLiteral("Informazioni su Geodario"));

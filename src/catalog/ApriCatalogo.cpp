@@ -32,16 +32,9 @@ TfrmApriCatalogo::TfrmApriCatalogo()
     : TFinestraCatena(QStringLiteral("frmApriCatalogo"),
                       QStringLiteral(" Geodario - Apertura archivio minerali"), true) {
     QWidget* p = sfondo()->pannello(QSize(995, 692));
-    const QColor bianco(Qt::white), bordo(176, 196, 222);
-    shpTop = new TRettangolo(p, bianco, QColor(240, 246, 252), bordo, 14);
-    shpTop->setObjectName(QStringLiteral("shpTop"));
-    shpTop->setGeometry(10, 10, 975, 200);
-    shpElenco = new TRettangolo(p, bianco, QColor(240, 246, 252), bordo, 14);
-    shpElenco->setObjectName(QStringLiteral("shpElenco"));
-    shpElenco->setGeometry(10, 222, 975, 360);
-    shpBottom = new TRettangolo(p, bianco, QColor(240, 246, 252), bordo, 14);
-    shpBottom->setObjectName(QStringLiteral("shpBottom"));
-    shpBottom->setGeometry(10, 594, 975, 88);
+    shpTop = creaBanda(p, QStringLiteral("shpTop"), QRect(10, 10, 975, 200));
+    shpElenco = creaBanda(p, QStringLiteral("shpElenco"), QRect(10, 222, 975, 360));
+    shpBottom = creaBanda(p, QStringLiteral("shpBottom"), QRect(10, 594, 975, 88));
 
     icoIcona04 = creaImmagine(p, QStringLiteral("icoIcona04"), QStringLiteral(":/catalog/collezione.svg"),
                               QRect(25, 22, 190, 176));

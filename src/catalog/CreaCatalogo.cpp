@@ -26,16 +26,9 @@ TfrmCreaCatalogo::TfrmCreaCatalogo()
                       QStringLiteral(" Geodario - Creazione archivio minerali"), true) {
     Formato::fissa();
     QWidget* p = sfondo()->pannello(QSize(995, 692));
-    const QColor bianco(Qt::white), bordo(176, 196, 222);
-    shpTop = new TRettangolo(p, bianco, QColor(240, 246, 252), bordo, 14);
-    shpTop->setObjectName(QStringLiteral("shpTop"));
-    shpTop->setGeometry(10, 10, 975, 220);
-    shpNome = new TRettangolo(p, bianco, QColor(240, 246, 252), bordo, 14);
-    shpNome->setObjectName(QStringLiteral("shpNome"));
-    shpNome->setGeometry(10, 245, 975, 200);
-    shpBottom = new TRettangolo(p, bianco, QColor(240, 246, 252), bordo, 14);
-    shpBottom->setObjectName(QStringLiteral("shpBottom"));
-    shpBottom->setGeometry(10, 460, 975, 222);
+    shpTop = creaBanda(p, QStringLiteral("shpTop"), QRect(10, 10, 975, 220));
+    shpNome = creaBanda(p, QStringLiteral("shpNome"), QRect(10, 245, 975, 200));
+    shpBottom = creaBanda(p, QStringLiteral("shpBottom"), QRect(10, 460, 975, 222));
 
     icoIcona02 = creaImmagine(p, QStringLiteral("icoIcona02"), QStringLiteral(":/catalog/nuovo.svg"),
                               QRect(30, 35, 170, 170));

@@ -49,6 +49,13 @@ void TRettangolo::paintEvent(QPaintEvent*) {
     p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), raggio, raggio);
 }
 
+TRettangolo* creaBanda(QWidget* parent, const QString& nome, const QRect& posizione) {
+    auto* b = new TRettangolo(parent, Qt::white, QColor(240, 246, 252), QColor(176, 196, 222), 14);
+    b->setObjectName(nome);
+    b->setGeometry(posizione);
+    return b;
+}
+
 TCorniceFuoco::TCorniceFuoco(QWidget* c, const QString& nome, int m)
     : QWidget(c->parentWidget()), campo(c), margine(m) {
     setObjectName(nome);

@@ -36,6 +36,9 @@ private:
     int raggio;
 };
 
+// The white band with a pale-blue fade and a soft border that groups the controls of the chain windows.
+TRettangolo* creaBanda(QWidget* parent, const QString& nome, const QRect& posizione);
+
 // The yellow frame shown behind an edit field while it has the focus: 4 points larger on every side.
 class TCorniceFuoco : public QWidget {
     Q_OBJECT
