@@ -240,19 +240,10 @@ void TfrmCartoline::creaFoto(QWidget* p) {
         sfondi << img;
         (s.slot == SlotFoto::A ? imgFoto : imgFoto02) = img;
 
-        auto* tile = new QLabel(p);
-        tile->setObjectName(s.slot == SlotFoto::A ? QStringLiteral("ico01") : QStringLiteral("ico02"));
-        tile->setGeometry(396, s.y, 42, 30);
-        QSvgRenderer r(s.slot == SlotFoto::A ? QStringLiteral(":/editor/tile_1.svg")
-                                             : QStringLiteral(":/editor/tile_2.svg"));
-        QPixmap pm(42 * devicePixelRatio(), 30 * devicePixelRatio());
-        pm.setDevicePixelRatio(devicePixelRatio());
-        pm.fill(Qt::transparent);
-        if (r.isValid()) {
-            QPainter pp(&pm);
-            r.render(&pp, QRectF(0, 0, 42, 30));
-        }
-        tile->setPixmap(pm);
+        creaImmagine(p, s.slot == SlotFoto::A ? QStringLiteral("ico01") : QStringLiteral("ico02"),
+                     s.slot == SlotFoto::A ? QStringLiteral(":/editor/tile_1.svg")
+                                           : QStringLiteral(":/editor/tile_2.svg"),
+                     QRect(396, s.y, 42, 30));
 
         const QString n = s.slot == SlotFoto::A ? QStringLiteral("1") : QStringLiteral("2");
         auto* carica = comando(p, qPrintable("btnCaricaFoto" + suf), "foto_carica",
@@ -322,18 +313,8 @@ void TfrmCartoline::creaCampi(QWidget* p) {
     sfondi << shpSfondo;
 
     constexpr int x0 = 462, riga = 46, y0 = 118;
-    auto* bkgNomeArchivio = new QLabel(p);
-    bkgNomeArchivio->setObjectName(QStringLiteral("bkgNomeArchivio"));
-    bkgNomeArchivio->setGeometry(x0, 88, 500, 22);
-    QSvgRenderer barra(QStringLiteral(":/editor/nome_archivio.svg"));
-    QPixmap pm(500, 22);
-    pm.fill(QColor(0x87, 0xCE, 0xEB));
-    if (barra.isValid()) {
-        pm.fill(Qt::transparent);
-        QPainter pp(&pm);
-        barra.render(&pp, QRectF(0, 0, 500, 22));
-    }
-    bkgNomeArchivio->setPixmap(pm);
+    creaImmagine(p, QStringLiteral("bkgNomeArchivio"), QStringLiteral(":/editor/nome_archivio.svg"),
+                 QRect(x0, 88, 500, 22));
     lblNome = new QLabel(p);
     lblNome->setObjectName(QStringLiteral("lblNome"));
     lblNome->setAccessibleName(QStringLiteral("Nome dell'archivio"));
@@ -391,17 +372,8 @@ void TfrmCartoline::creaCampi(QWidget* p) {
     txtValore->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     txtValore->setText(QStringLiteral("0,00"));
 
-    auto* icoInVendita = new QLabel(p);
-    icoInVendita->setObjectName(QStringLiteral("icoInVendita"));
-    icoInVendita->setGeometry(x0 + 346, y(11) + 10, 36, 36);
-    QSvgRenderer mano(QStringLiteral(":/editor/in_vendita.svg"));
-    QPixmap pv(36, 36);
-    pv.fill(Qt::transparent);
-    if (mano.isValid()) {
-        QPainter pp(&pv);
-        mano.render(&pp, QRectF(0, 0, 36, 36));
-    }
-    icoInVendita->setPixmap(pv);
+    creaImmagine(p, QStringLiteral("icoInVendita"), QStringLiteral(":/editor/in_vendita.svg"),
+                 QRect(x0 + 346, y(11) + 10, 36, 36));
     chkInVendita = new QCheckBox(QStringLiteral("In vendita"), p);
     chkInVendita->setObjectName(QStringLiteral("chkInVendita"));
     chkInVendita->setAccessibleName(QStringLiteral("In vendita"));
