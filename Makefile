@@ -4,7 +4,8 @@ PACKAGES := cmake g++ make ninja-build \
 	qt6-image-formats-plugins qt6-translations-l10n libgl-dev libvulkan-dev libxkbcommon-dev \
 	libsimpleini-dev fonts-liberation fonts-liberation2 fonts-dejavu-core xdg-utils \
 	gstreamer1.0-plugins-good gstreamer1.0-plugins-base \
-	xvfb xauth xdotool x11-apps imagemagick poppler-utils util-linux
+	xvfb xauth xdotool x11-apps imagemagick poppler-utils util-linux \
+	ccache clang libclang-rt-14-dev libsqlite3-dev libqrencode-dev zbar-tools
 
 BUILD := build
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
