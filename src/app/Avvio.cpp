@@ -1,6 +1,6 @@
 #include "Avvio.h"
 
-#include "app/OpenURL.h"
+#include "ui/OpenURL.h"
 #include "storage/Formato.h"
 #include "ui/PulsanteImmagine.h"
 

@@ -4,7 +4,7 @@
 #include "access/Password.h"
 #include "app/Avvio.h"
 #include "app/Catena.h"
-#include "app/OpenURL.h"
+#include "ui/OpenURL.h"
 #include "catalog/ApriCatalogo.h"
 #include "catalog/CreaCatalogo.h"
 #include "editor/Cartoline.h"

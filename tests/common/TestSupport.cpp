@@ -1,6 +1,6 @@
 #include "TestSupport.h"
 
-#include "app/OpenURL.h"
+#include "ui/OpenURL.h"
 #include "storage/CartellaProgramma.h"
 #include "storage/Formato.h"
 #include "ui/DialoghiFile.h"
