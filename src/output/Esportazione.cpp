@@ -7,6 +7,8 @@
 
 #include <QSaveFile>
 
+#include <cstring>
+
 namespace Esportazione {
 
 namespace {
@@ -93,6 +95,38 @@ void aggiungiIntestazione(QByteArray& out) {
     out.append("</tr>");
 }
 
+// The read conversion of a field (Windows-1252, trimmed) for a whole archive at a time: the blanks are
+// trimmed as bytes, which is the same since only bytes up to 0x20 decode to characters up to U+0020, and
+// a text without bytes from 0x80 to 0x9F reads as Latin-1.
+QString testoCampo(const TScheda& scheda, Campo c) {
+    const auto* d = reinterpret_cast<const unsigned char*>(scheda.datiCampo(c));
+    int inizio = 0, fine = scheda.lunghezza(c);
+    while (inizio < fine && d[inizio] <= 0x20)
+        ++inizio;
+    while (fine > inizio && d[fine - 1] <= 0x20)
+        --fine;
+    for (int i = inizio; i < fine; ++i)
+        if (d[i] >= 0x80 && d[i] <= 0x9F)
+            return Testo::daCp1252(scheda.datiCampo(c) + inizio, fine - inizio);
+    return QString::fromLatin1(scheda.datiCampo(c) + inizio, fine - inizio);
+}
+
+void aggiungiEscape(QByteArray& out, char b) {
+    switch (b) {
+    case '&':
+        out.append("&amp;");
+        break;
+    case '<':
+        out.append("&lt;");
+        break;
+    case '>':
+        out.append("&gt;");
+        break;
+    default:
+        out.append(b);
+    }
+}
+
 void aggiungiRiga(QByteArray& out, const RigaGriglia& riga) {
     out.append("<tr>");
     for (int i = 1; i < NumeroColonne; ++i)
@@ -115,15 +149,26 @@ void riempiGriglia(TArchivio& archivio, Griglia& righe) {
     if (n == 0)
         return;
     righe.assign(std::size_t(n), RigaGriglia{});
-    TScheda scheda;
+    std::array<TScheda, 2> letture; // this card and the one before, in turn
     qint64 k = 0;
     while (!archivio.FineArchivio() && k < n) {
+        TScheda& scheda = letture[std::size_t(k % 2)];
+        const TScheda& precedente = letture[std::size_t((k + 1) % 2)];
         archivio.Leggi(scheda);
         RigaGriglia& riga = righe[std::size_t(k)];
+        riga[0] = QString::number(k + 1);
+        for (int i = 1; i < NumeroColonne; ++i) {
+            // A value equal to the one of the card before shares its text: catalogues repeat groups,
+            // places and flags from card to card, and a large one then takes far less memory.
+            const Campo c = campo(i - 1);
+            const int l = scheda.lunghezza(c);
+            if (k > 0 && l == precedente.lunghezza(c) &&
+                std::memcmp(scheda.datiCampo(c), precedente.datiCampo(c), std::size_t(l)) == 0)
+                riga[i] = righe[std::size_t(k - 1)][i];
+            else
+                riga[i] = testoCampo(scheda, c);
+        }
         ++k;
-        riga[0] = QString::number(k);
-        for (int i = 1; i < NumeroColonne; ++i)
-            riga[i] = scheda.testo(campo(i - 1));
     }
 }
 
@@ -137,21 +182,23 @@ QString percorsoFile() {
 
 void aggiungiCella(QByteArray& out, const QString& valore) {
     out.append(InizioCella);
-    // Escaped after the conversion: a character without a Windows-1252 form may turn into one of the three.
-    for (const char b : Testo::aCp1252(Testo::taglia(valore))) {
-        switch (b) {
-        case '&':
-            out.append("&amp;");
+    qsizetype inizio = 0, fine = valore.size();
+    while (inizio < fine && Testo::eSpazio(valore[inizio]))
+        ++inizio;
+    while (fine > inizio && Testo::eSpazio(valore[fine - 1]))
+        --fine;
+    const qsizetype base = out.size();
+    for (qsizetype i = inizio; i < fine; ++i) {
+        const char16_t u = valore[i].unicode();
+        if (u >= 0x80 && (u < 0xA0 || u > 0xFF)) {
+            // Beyond Latin-1 the codec decides, for the whole cell. Escaped after the conversion: a
+            // character without a Windows-1252 form may turn into one of the three.
+            out.truncate(base);
+            for (const char b : Testo::aCp1252(valore.mid(inizio, fine - inizio)))
+                aggiungiEscape(out, b);
             break;
-        case '<':
-            out.append("&lt;");
-            break;
-        case '>':
-            out.append("&gt;");
-            break;
-        default:
-            out.append(b);
         }
+        aggiungiEscape(out, char(u));
     }
     out.append(FineCella);
 }

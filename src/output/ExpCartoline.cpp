@@ -140,7 +140,11 @@ TfrmExpCartoline::TfrmExpCartoline(QWidget* owner, const QString& percorso)
     tavolozza.setColor(QPalette::Text, Qt::black);
     grdRecords->setPalette(tavolozza);
     grdRecords->setStyleSheet(
-        QStringLiteral("QTableView { gridline-color: %1; }").arg(Stile::css(GrigliaLinee)));
+        QStringLiteral("QTableView { gridline-color: %1; }"
+                       "QHeaderView::section { background: %2; color: %3; font-weight: bold; border: none;"
+                       " border-right: 1px solid %1; border-bottom: 1px solid %1; padding: 0 4px; }")
+            .arg(Stile::css(GrigliaLinee), Stile::css(Stile::Colore::BandaFondo),
+                 Stile::css(Stile::Colore::Didascalia)));
     // Fixed sizes everywhere: nothing is measured per row, so a whole catalogue opens at once.
     QHeaderView* righe = grdRecords->verticalHeader();
     righe->hide();
@@ -149,6 +153,7 @@ TfrmExpCartoline::TfrmExpCartoline(QWidget* owner, const QString& percorso)
     righe->setDefaultSectionSize(AltezzaRiga);
     QHeaderView* colonne = grdRecords->horizontalHeader();
     colonne->setFont(Stile::verdana(8, true));
+    colonne->setFixedHeight(AltezzaRiga + 2);
     colonne->setHighlightSections(false);
     colonne->setSectionResizeMode(QHeaderView::Interactive);
     colonne->setStretchLastSection(false);

@@ -402,7 +402,8 @@ void TestOutputExport::fileGrande() {
 void TestOutputExport::modelloSenzaFinestra() {
     TModelloEsportazione m;
     QAbstractItemModelTester t(&m, QAbstractItemModelTester::FailureReportingMode::QtTest);
-    QVERIFY(schede::scrivi(archivio, {schede::conAccenti(), schede::inVendita(), schede::conAccenti()}));
+    // Two equal cards in a row, then a different one.
+    QVERIFY(schede::scrivi(archivio, {schede::conAccenti(), schede::conAccenti(), schede::inVendita()}));
     Esportazione::Griglia righe = Esportazione::grigliaIniziale();
     TArchivio a;
     a.ApriOCrea(archivio);
@@ -410,11 +411,18 @@ void TestOutputExport::modelloSenzaFinestra() {
     a.Chiudi();
     m.impostaRighe(std::move(righe));
     QCOMPARE(m.rowCount(), 3);
-    QCOMPARE(m.index(2, 0).data().toString(), QStringLiteral("3"));
-    QVERIFY(m.setData(m.index(2, 13), QStringLiteral("Basalto")));
-    QCOMPARE(m.righe()[2][13], QStringLiteral("Basalto"));
-    QVERIFY(!m.setData(m.index(2, 12), QStringLiteral("Aciculare")));
-    QCOMPARE(m.righe()[2][12], QStringLiteral("Prismatico"));
+    for (int r = 0; r < 3; ++r)
+        QCOMPARE(m.index(r, 0).data().toString(), QString::number(r + 1));
+    for (int c = 1; c < Esportazione::NumeroColonne; ++c)
+        QCOMPARE(m.righe()[1][c], m.righe()[0][c]);
+    QCOMPARE(m.righe()[2][2], QStringLiteral("Solfuri"));
+    QCOMPARE(m.righe()[2][4], QString());
+    // An edit changes its own cell only, also where two rows held the same value.
+    QVERIFY(m.setData(m.index(1, 13), QStringLiteral("Basalto")));
+    QCOMPARE(m.righe()[1][13], QStringLiteral("Basalto"));
+    QCOMPARE(m.righe()[0][13], QStringLiteral("Granito"));
+    QVERIFY(!m.setData(m.index(1, 12), QStringLiteral("Aciculare")));
+    QCOMPARE(m.righe()[1][12], QStringLiteral("Prismatico"));
 }
 
 QTEST_MAIN(TestOutputExport)
