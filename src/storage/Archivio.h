@@ -18,6 +18,11 @@ public:
 QString MessaggioErroreArchivio();
 
 // An archive file of TScheda records, opened for one user action and closed at its end.
+//
+// Several copies of the program may append to one archive at the same time (two computers on a shared
+// folder). Every write holds an advisory lock on the file while it counts the records and writes, so an
+// append always lands on the first free whole-record slot of the file as it is at that moment, and a
+// failed append cuts the file back to its whole records. Readers take no lock.
 class TArchivio {
 public:
     TArchivio() = default;
@@ -29,7 +34,12 @@ public:
     qint64 NumeroSchede() const;
     void Posiziona(qint64 k);
     void Leggi(TScheda& s);
+    // At a position inside the archive: overwrites that record. At the end (Posiziona(NumeroSchede())):
+    // appends, after whatever other programs appended since the archive was opened; the position and
+    // NumeroSchede then say where the card really landed.
     void Scrivi(const TScheda& s);
+    // Appends the card at the end of the file as it is now; returns its 1-based card number.
+    qint64 Accoda(const TScheda& s);
     qint64 Posizione() const { return posizione; }
     bool FineArchivio() const { return posizione >= numero; }
     void Chiudi();
@@ -37,6 +47,8 @@ public:
 private:
     void verificaAperto() const;
     void svuotaLettura();
+    void accoda(const TScheda& s); // with the lock held
+    qint64 lunghezzaFile() const;
 
     QFile file;
     qint64 numero = 0; // whole records; a trailing partial record is never counted
