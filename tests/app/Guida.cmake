@@ -1,0 +1,1 @@
+geodario_add_test(test_app_guida SOURCES test_app_guida.cpp)
