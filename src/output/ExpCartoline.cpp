@@ -12,6 +12,7 @@
 #include "ui/Stile.h"
 
 #include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -58,6 +59,15 @@ public:
             closeEditor(editor, QAbstractItemDelegate::NoHint);
         }
     }
+};
+
+// The hourglass while a large catalogue is read or written.
+class TCursoreAttesa {
+public:
+    TCursoreAttesa() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~TCursoreAttesa() { QGuiApplication::restoreOverrideCursor(); }
+    TCursoreAttesa(const TCursoreAttesa&) = delete;
+    TCursoreAttesa& operator=(const TCursoreAttesa&) = delete;
 };
 
 // Shows how far a long export has gone; a short one ends before anything appears.
@@ -180,6 +190,7 @@ TfrmExpCartoline::TfrmExpCartoline(QWidget* owner, const QString& percorso)
 }
 
 void TfrmExpCartoline::FormShow() {
+    const TCursoreAttesa attesa;
     Esportazione::Griglia righe = Esportazione::grigliaIniziale();
     try {
         TArchivio a;
@@ -201,6 +212,7 @@ void TfrmExpCartoline::cmdEsportaClick() {
     try {
         // A cell still being edited holds what the user sees in it: that is exported too.
         static_cast<TGriglia*>(grdRecords)->confermaModifica();
+        const TCursoreAttesa attesa;
         TAvanzamento avanzamento(this);
         riuscita = Esportazione::scrivi(percorso, celle->righe(), std::ref(avanzamento));
     } catch (const std::exception&) {
