@@ -32,3 +32,37 @@ test: build
 
 bench: build
 	./$(BUILD)/bin/bench_geodario
+
+# Fuzzing: a clang build of its own (build-fuzz) with libFuzzer, AddressSanitizer and UBSan; only the core
+# library and the fuzz targets are built. Each target runs FUZZ_SECONDS from its seed corpus; new inputs
+# go to build-fuzz/corpus, crashes to build-fuzz/crash (copy one into tests/fuzz/corpus/<target> once
+# fixed, so that make test keeps it fixed).
+FUZZ_SECONDS ?= 60
+FUZZ_BUILD := build-fuzz
+FUZZ_TARGETS := scheda archivio password importo
+
+.PHONY: fuzz test-asan
+fuzz: deps
+	cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DCMAKE_CXX_COMPILER=clang++ -DGEODARIO_FUZZ=ON -DGEODARIO_TEST_DIRS=fuzz
+	cmake --build $(FUZZ_BUILD) -j2 --target geodario_fuzz
+	@set -e; for t in $(FUZZ_TARGETS); do \
+		mkdir -p $(FUZZ_BUILD)/corpus/$$t $(FUZZ_BUILD)/crash/$$t; \
+		echo "== fuzz_$$t for $(FUZZ_SECONDS) s"; \
+		./$(FUZZ_BUILD)/fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 \
+			-print_final_stats=1 -artifact_prefix=$(FUZZ_BUILD)/crash/$$t/ \
+			$(FUZZ_BUILD)/corpus/$$t tests/fuzz/corpus/$$t; \
+	done
+
+# The whole test suite under AddressSanitizer and UndefinedBehaviorSanitizer, in build-asan.
+ASAN_BUILD := build-asan
+ASAN_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
+test-asan: deps
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		"-DCMAKE_CXX_FLAGS=$(ASAN_FLAGS)" "-DCMAKE_EXE_LINKER_FLAGS=$(ASAN_FLAGS)"
+	cmake --build $(ASAN_BUILD) -j2
+	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen \
+		ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+		LSAN_OPTIONS=suppressions=$(CURDIR)/tests/reliability/lsan.supp \
+		ctest --output-on-failure -j2
