@@ -20,6 +20,7 @@ namespace {
 // Looks of the preview, kept together.
 const QColor ColoreFondo(128, 128, 128);
 const QList<int> LivelliZoom = {25, 50, 75, 100, 125, 150, 200, 300, 400};
+constexpr int LarghezzaPulsanteZoom = 32;
 
 QPushButton* pulsante(QWidget* parent, const char* nome, const QString& testo, const QString& accessibile) {
     auto* b = new QPushButton(testo, parent);
