@@ -20,16 +20,17 @@ StatoTest& stato() {
     return s;
 }
 
-// Paints pages da..a (0-based, inclusive) on a device that takes a new layout before each new page.
-template <class Dispositivo> bool dipingiPagine(Dispositivo& d, const Lavoro& l, int da, int a) {
-    if (l.pagine.isEmpty() || !l.dipingi)
+// Paints the pages in the order given (0-based) on a device that takes a new layout before each page.
+template <class Dispositivo> bool dipingiPagine(Dispositivo& d, const Lavoro& l, const QList<int>& ordine) {
+    if (ordine.isEmpty() || !l.dipingi)
         return false;
-    d.setPageLayout(l.pagine[da]);
+    d.setPageLayout(l.pagine[ordine.constFirst()]);
     QPainter p;
     if (!p.begin(&d))
         return false;
-    for (int i = da; i <= a; ++i) {
-        if (i > da) {
+    for (qsizetype k = 0; k < ordine.size(); ++k) {
+        const int i = ordine[k];
+        if (k > 0) {
             d.setPageLayout(l.pagine[i]);
             if (!d.newPage())
                 return false;
@@ -37,6 +38,13 @@ template <class Dispositivo> bool dipingiPagine(Dispositivo& d, const Lavoro& l,
         l.dipingi(p, i, d.pageLayout().fullRectPixels(d.resolution()));
     }
     return p.end();
+}
+
+QList<int> tutte(const Lavoro& l) {
+    QList<int> o;
+    for (int i = 0; i < l.numeroPagine(); ++i)
+        o.append(i);
+    return o;
 }
 
 } // namespace
@@ -65,7 +73,19 @@ bool stampa(QWidget* parent, const Lavoro& l) {
         da = std::clamp(printer.fromPage() - 1, 0, a);
         a = std::clamp(printer.toPage() - 1, da, a);
     }
-    dipingiPagine(printer, l, da, a);
+    // Where the printer cannot make copies itself (printing to a file), the pages are repeated here.
+    const int copie = printer.supportsMultipleCopies() ? 1 : std::max(1, printer.copyCount());
+    QList<int> ordine;
+    if (printer.collateCopies()) {
+        for (int c = 0; c < copie; ++c)
+            for (int i = da; i <= a; ++i)
+                ordine.append(i);
+    } else {
+        for (int i = da; i <= a; ++i)
+            for (int c = 0; c < copie; ++c)
+                ordine.append(i);
+    }
+    dipingiPagine(printer, l, ordine);
     return true;
 }
 
@@ -74,7 +94,7 @@ bool scriviPdf(QIODevice* uscita, const Lavoro& l) {
     w.setTitle(l.titolo);
     w.setCreator(QStringLiteral("Geodario"));
     w.setResolution(600);
-    return dipingiPagine(w, l, 0, l.numeroPagine() - 1);
+    return dipingiPagine(w, l, tutte(l));
 }
 
 bool salvaPdf(const QString& percorso, const Lavoro& l) {
