@@ -4,6 +4,7 @@
 #include "PasswordStore.h"
 #include "storage/Testo.h"
 #include "ui/Messaggi.h"
+#include "ui/Stile.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -22,14 +23,15 @@ TfrmCambiaPassword::TfrmCambiaPassword()
     setFixedSize(area);
     QWidget* p = sfondo()->pannello(area);
 
-    shpSfondo = new TRettangolo(p, QColor(250, 251, 253), QColor(226, 234, 243), QColor(120, 150, 180), 8);
+    shpSfondo = new TRettangolo(p, Stile::Colore::AccessoAlto, Stile::Colore::AccessoBasso,
+                                Stile::Colore::AccessoBordo, 8);
     shpSfondo->setObjectName(QStringLiteral("shpSfondo"));
     shpSfondo->setGeometry(8, 8, 395, 402);
 
     imgLogo =
         new TLogoAccesso(p, QStringLiteral("Cambia password"),
                          {QStringLiteral("Per modificare la password compila i campi qui sotto e premi OK.")},
-                         QColor(30, 62, 96));
+                         Stile::Colore::TitoloTesto);
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
     imgLogo->setGeometry(14, 14, 383, 100);
 

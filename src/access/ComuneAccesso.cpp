@@ -1,4 +1,5 @@
 #include "ComuneAccesso.h"
+#include "ui/Stile.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -37,15 +38,12 @@ void TLogoAccesso::paintEvent(QPaintEvent*) {
     const int x = margine + lucchetto.width() + 14;
     QRect area(x, margine - 2, width() - x - margine, height() - margine);
     p.setPen(colore);
-    QFont f(QStringLiteral("Verdana"), 15, QFont::Bold);
-    p.setFont(f);
+    p.setFont(Stile::verdana(15, true));
     QRect usato;
     p.drawText(area, Qt::AlignLeft | Qt::AlignTop, titolo, &usato);
     area.setTop(usato.bottom() + 8);
 
-    f.setPointSize(9);
-    f.setBold(false);
-    p.setFont(f);
+    p.setFont(Stile::verdana(9));
     for (const QString& riga : righe) {
         p.drawText(area, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, riga, &usato);
         area.setTop(usato.bottom() + 6);
@@ -59,7 +57,7 @@ QLineEdit* campoPassword(QWidget* parent, const QString& nome, const QString& et
     t->setObjectName(nome);
     t->setAccessibleName(etichetta);
     t->setEchoMode(QLineEdit::Password);
-    t->setFont(QFont(QStringLiteral("Verdana"), 14, QFont::Bold));
+    t->setFont(Stile::verdana(14, true));
     t->setGeometry(dove);
     return t;
 }
@@ -67,7 +65,7 @@ QLineEdit* campoPassword(QWidget* parent, const QString& nome, const QString& et
 QLabel* etichetta(QWidget* parent, const QString& nome, const QString& testo, QRect dove) {
     auto* l = new QLabel(testo, parent);
     l->setObjectName(nome);
-    l->setFont(QFont(QStringLiteral("Verdana"), 10));
+    l->setFont(Stile::verdana(10));
     l->setGeometry(dove);
     return l;
 }
@@ -76,7 +74,7 @@ QPushButton* pulsante(QWidget* parent, const QString& nome, const QString& testo
     auto* b = new QPushButton(testo, parent);
     b->setObjectName(nome);
     b->setAccessibleName(testo);
-    b->setFont(QFont(QStringLiteral("Verdana"), 9));
+    b->setFont(Stile::verdana(9));
     b->setGeometry(dove);
     return b;
 }

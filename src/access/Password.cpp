@@ -4,6 +4,7 @@
 #include "PasswordStore.h"
 #include "storage/Testo.h"
 #include "ui/Messaggi.h"
+#include "ui/Stile.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -16,10 +17,12 @@ TfrmPassword::TfrmPassword()
     setFixedSize(area);
     QWidget* p = sfondo()->pannello(area);
 
-    shpSfondo = new TRettangolo(p, QColor(250, 251, 253), QColor(226, 234, 243), QColor(120, 150, 180), 8);
+    shpSfondo = new TRettangolo(p, Stile::Colore::AccessoAlto, Stile::Colore::AccessoBasso,
+                                Stile::Colore::AccessoBordo, 8);
     shpSfondo->setObjectName(QStringLiteral("shpSfondo"));
     shpSfondo->setGeometry(8, 8, 372, 389);
-    shpTitolo = new TRettangolo(p, QColor(38, 88, 138), QColor(80, 136, 186), QColor(30, 70, 110), 8);
+    shpTitolo = new TRettangolo(p, Stile::Colore::TitoloAlto, Stile::Colore::TitoloBasso,
+                                Stile::Colore::TitoloBordo, 8);
     shpTitolo->setObjectName(QStringLiteral("shpTitolo"));
     shpTitolo->setGeometry(8, 8, 372, 168);
 

@@ -1,18 +1,23 @@
 #include "Avvio.h"
 
-#include "ui/OpenURL.h"
+#include "Info.h"
+#include "Splash.h"
 #include "storage/Formato.h"
+#include "ui/Guida.h"
+#include "ui/Indirizzi.h"
+#include "ui/OpenURL.h"
 #include "ui/PulsanteImmagine.h"
+#include "ui/Stile.h"
 
 #include <QSvgWidget>
 
 QString TfrmAvvio::indirizzoSito() {
-    return QStringLiteral("https://www.geodario.it");
+    return Indirizzi::sitoWeb();
 }
 
 TfrmAvvio::TfrmAvvio() : TFinestraCatena(QStringLiteral("frmAvvio"), QStringLiteral(" Geodario"), true) {
     Formato::fissa();
-    QWidget* p = sfondo()->pannello(QSize(995, 692));
+    QWidget* p = sfondo()->pannello(Stile::PannelloCatena);
     shpTop = creaBanda(p, QStringLiteral("shpTop"), QRect(10, 10, 975, 162));
     shpApp01 = creaBanda(p, QStringLiteral("shpApp01"), QRect(10, 184, 481, 416));
     shpApp02 = creaBanda(p, QStringLiteral("shpApp02"), QRect(504, 184, 481, 416));
@@ -43,8 +48,9 @@ TfrmAvvio::TfrmAvvio() : TFinestraCatena(QStringLiteral("frmAvvio"), QStringLite
     imgCopyright =
         new TPulsanteImmagine(p, QStringLiteral("imgCopyright"), QStringLiteral(":/avvio/copyright.svg"),
                               QRect(24, 625, 44, 44), QStringLiteral("Crediti di Geodario"));
-    imgSito = new TPulsanteImmagine(p, QStringLiteral("imgSito"), QStringLiteral(":/avvio/sito.svg"),
-                                    QRect(212, 618, 570, 58), QStringLiteral("Sito web: www.geodario.it"));
+    imgSito =
+        new TPulsanteImmagine(p, QStringLiteral("imgSito"), QStringLiteral(":/avvio/sito.svg"),
+                              QRect(212, 618, 570, 58), QStringLiteral("Sito web: ") + Indirizzi::sitoWeb());
     imgEsci = new TPulsanteImmagine(p, QStringLiteral("imgEsci"), QStringLiteral(":/avvio/esci.svg"),
                                     QRect(927, 625, 44, 44), QStringLiteral("Esci dal programma"));
 
@@ -61,10 +67,18 @@ TfrmAvvio::TfrmAvvio() : TFinestraCatena(QStringLiteral("frmAvvio"), QStringLite
 }
 
 // The about, splash and help windows are not part of the program yet; their icons are already in place.
-void TfrmAvvio::imgInfoClick() {}
-void TfrmAvvio::imgCopyrightClick() {}
-void TfrmAvvio::imgGuidaClick() {}
+void TfrmAvvio::imgInfoClick() {
+    TfrmInfo::mostra(this);
+}
+
+void TfrmAvvio::imgCopyrightClick() {
+    TfrmSplash::mostra(this);
+}
+
+void TfrmAvvio::imgGuidaClick() {
+    TfrmGuida::mostra(this, Argomento::UnoSguardo);
+}
 
 void TfrmAvvio::imgSitoClick() {
-    TMisc::Open(indirizzoSito());
+    TMisc::Open(Indirizzi::apriSito());
 }

@@ -51,7 +51,9 @@ void TCatena::apriCatalogoChiusa() {
     const QString marcatore = Testo::taglia(apriCatalogo->lblMemory->text());
     if (marcatore == QLatin1String("cartoline")) {
         cartoline->lblFile->setText(Testo::taglia(apriCatalogo->lblFile->text()));
-        cartoline->lblNome->setText(apriCatalogo->voceScelta().chopped(4));
+        // The catalogue's name is the chosen entry without ".ima"; nothing chosen leaves it empty.
+        const QString voce = apriCatalogo->voceScelta();
+        cartoline->lblNome->setText(voce.size() >= 4 ? voce.chopped(4) : QString());
         passa(apriCatalogo.get(), cartoline.get());
     } else if (marcatore == QLatin1String("avvio")) {
         passa(apriCatalogo.get(), avvio.get());

@@ -9,7 +9,6 @@
 int main(int argc, char* argv[]) {
     // Software rendering, chosen before the toolkit starts: no graphics-card acceleration.
     QCoreApplication::setAttribute(Qt::AA_UseSoftwareOpenGL);
-    qputenv("QT_QUICK_BACKEND", "software");
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Geodario"));

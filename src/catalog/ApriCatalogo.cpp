@@ -2,8 +2,10 @@
 
 #include "Cataloghi.h"
 #include "storage/CartellaProgramma.h"
+#include "ui/Guida.h"
 #include "ui/Messaggi.h"
 #include "ui/PulsanteImmagine.h"
+#include "ui/Stile.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -31,7 +33,7 @@ const QString nonEliminato = QStringLiteral(
 TfrmApriCatalogo::TfrmApriCatalogo()
     : TFinestraCatena(QStringLiteral("frmApriCatalogo"),
                       QStringLiteral(" Geodario - Apertura archivio minerali"), true) {
-    QWidget* p = sfondo()->pannello(QSize(995, 692));
+    QWidget* p = sfondo()->pannello(Stile::PannelloCatena);
     shpTop = creaBanda(p, QStringLiteral("shpTop"), QRect(10, 10, 975, 200));
     shpElenco = creaBanda(p, QStringLiteral("shpElenco"), QRect(10, 222, 975, 360));
     shpBottom = creaBanda(p, QStringLiteral("shpBottom"), QRect(10, 594, 975, 88));
@@ -51,28 +53,22 @@ TfrmApriCatalogo::TfrmApriCatalogo()
     lstFiles->setAccessibleName(QStringLiteral("Elenco degli archivi"));
     lstFiles->setSelectionMode(QAbstractItemView::SingleSelection);
     lstFiles->setUniformItemSizes(true);
-    lstFiles->setFont(QFont(QStringLiteral("Courier New"), 14));
+    lstFiles->setFont(Stile::courierNew(14));
     lstFiles->setGeometry(180, 242, 640, 276);
-    lstFiles->setStyleSheet(QStringLiteral(
-        "QListWidget { color: black; background: white; border: 2px solid #87CEEB; border-radius: 4px; "
-        "outline: none; padding: 4px; }"
-        "QListWidget::item { padding: 3px 6px; border: none; background: white; color: black; }"
-        "QListWidget::item:selected { background: #2E6DA4; color: white; }"));
+    lstFiles->setStyleSheet(
+        QStringLiteral(
+            "QListWidget { color: black; background: white; border: 2px solid %1; border-radius: 4px; "
+            "outline: none; padding: 4px; }"
+            "QListWidget::item { padding: 3px 6px; border: none; background: white; color: black; }"
+            "QListWidget::item:selected { background: %2; color: white; }")
+            .arg(Stile::css(Stile::Colore::CampoBordo), Stile::css(Stile::Colore::Selezione)));
     btnElimina =
         new TPulsanteImmagine(p, QStringLiteral("btnElimina"), QStringLiteral(":/catalog/cestino.svg"),
                               QRect(852, 250, 96, 110), QStringLiteral("Elimina l'archivio selezionato"));
-    lblCreati = new QLabel(Cataloghi::rigaConteggio(0), p);
-    lblCreati->setObjectName(QStringLiteral("lblCreati"));
-    lblCreati->setFont(QFont(QStringLiteral("Verdana"), 12));
-    lblCreati->setStyleSheet(QStringLiteral("color: #008000;"));
-    lblCreati->setGeometry(180, 530, 760, 30);
-    lblCreati->setAccessibleName(QStringLiteral("Numero di archivi"));
-    lblFile = new QLabel(p);
-    lblFile->setObjectName(QStringLiteral("lblFile"));
-    lblFile->hide();
-    lblMemory = new QLabel(p);
-    lblMemory->setObjectName(QStringLiteral("lblMemory"));
-    lblMemory->hide();
+    lblCreati = Stile::etichetta(p, QStringLiteral("lblCreati"), Cataloghi::rigaConteggio(0),
+                                 Stile::verdana(12), Stile::Colore::Conferma, QRect(180, 530, 760, 30));
+    lblFile = Stile::etichettaNascosta(p, QStringLiteral("lblFile"));
+    lblMemory = Stile::etichettaNascosta(p, QStringLiteral("lblMemory"));
 
     btnApri = new TPulsanteImmagine(p, QStringLiteral("btnApri"), QStringLiteral(":/catalog/apri.svg"),
                                     QRect(172, 604, 310, 68), QStringLiteral("APRI ARCHIVIO"));
@@ -153,5 +149,5 @@ void TfrmApriCatalogo::btnEliminaClick() {
 }
 
 void TfrmApriCatalogo::imgGuidaClick() {
-    // The help window is not part of the program yet; the icon is already in place for it.
+    TfrmGuida::mostra(this, Argomento::CreazioneApertura);
 }

@@ -2,8 +2,10 @@
 
 #include "Cataloghi.h"
 #include "storage/Formato.h"
+#include "ui/Guida.h"
 #include "ui/Messaggi.h"
 #include "ui/PulsanteImmagine.h"
+#include "ui/Stile.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -25,7 +27,7 @@ TfrmCreaCatalogo::TfrmCreaCatalogo()
     : TFinestraCatena(QStringLiteral("frmCreaCatalogo"),
                       QStringLiteral(" Geodario - Creazione archivio minerali"), true) {
     Formato::fissa();
-    QWidget* p = sfondo()->pannello(QSize(995, 692));
+    QWidget* p = sfondo()->pannello(Stile::PannelloCatena);
     shpTop = creaBanda(p, QStringLiteral("shpTop"), QRect(10, 10, 975, 220));
     shpNome = creaBanda(p, QStringLiteral("shpNome"), QRect(10, 245, 975, 200));
     shpBottom = creaBanda(p, QStringLiteral("shpBottom"), QRect(10, 460, 975, 222));
@@ -40,22 +42,19 @@ TfrmCreaCatalogo::TfrmCreaCatalogo()
 
     icoMano = creaImmagine(p, QStringLiteral("icoMano"), QStringLiteral(":/catalog/mano.svg"),
                            QRect(40, 300, 130, 96));
-    lblNomeArchivio = new QLabel(QStringLiteral("Nome del nuovo archivio di campioni mineralogici"), p);
-    lblNomeArchivio->setObjectName(QStringLiteral("lblNomeArchivio"));
-    lblNomeArchivio->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
-    lblNomeArchivio->setStyleSheet(QStringLiteral("color: #1F3F5F;"));
-    lblNomeArchivio->setGeometry(192, 282, 760, 28);
+    lblNomeArchivio =
+        Stile::etichetta(p, QStringLiteral("lblNomeArchivio"),
+                         QStringLiteral("Nome del nuovo archivio di campioni mineralogici"),
+                         Stile::verdana(12, true), Stile::Colore::DidascaliaScura, QRect(192, 282, 760, 28));
     txtFile = new QLineEdit(p);
     txtFile->setObjectName(QStringLiteral("txtFile"));
     txtFile->setAccessibleName(QStringLiteral("Nome del nuovo archivio"));
-    txtFile->setFont(QFont(QStringLiteral("Verdana"), 16, QFont::Bold));
+    txtFile->setFont(Stile::verdana(16, true));
     txtFile->setMaxLength(250);
     txtFile->setGeometry(190, 318, 760, 56);
     txtFile->setTextMargins(10, 0, 10, 0);
     lblNomeArchivio->setBuddy(txtFile);
-    lblFile = new QLabel(p);
-    lblFile->setObjectName(QStringLiteral("lblFile"));
-    lblFile->hide();
+    lblFile = Stile::etichettaNascosta(p, QStringLiteral("lblFile"));
 
     icoIcona04 = creaImmagine(p, QStringLiteral("icoIcona04"), QStringLiteral(":/catalog/collezione.svg"),
                               QRect(40, 482, 200, 180));
@@ -68,7 +67,7 @@ TfrmCreaCatalogo::TfrmCreaCatalogo()
                               QRect(640, 540, 310, 68), QStringLiteral("ANNULLA"));
     btnAnnulla->impostaTesto(QStringLiteral("ANNULLA"), 60);
 
-    evidenzia(false);
+    Stile::evidenziaCampo(txtFile, 2, 4, 0);
     txtFile->installEventFilter(this);
     connect(btnApplica, &QAbstractButton::clicked, this, &TfrmCreaCatalogo::btnApplicaClick);
     connect(btnAnnulla, &QAbstractButton::clicked, this, &QWidget::close);
@@ -108,7 +107,7 @@ void TfrmCreaCatalogo::btnApplicaClick() {
 }
 
 void TfrmCreaCatalogo::imgGuidaClick() {
-    // The help window is not part of the program yet; the icon is already in place for it.
+    TfrmGuida::mostra(this, Argomento::CreazioneApertura);
 }
 
 bool TfrmCreaCatalogo::txtFileKeyPress(const QKeyEvent* e) {
@@ -116,36 +115,8 @@ bool TfrmCreaCatalogo::txtFileKeyPress(const QKeyEvent* e) {
     return std::any_of(t.begin(), t.end(), Cataloghi::rifiutatoInDigitazione);
 }
 
-void TfrmCreaCatalogo::txtFileEnter() {
-    evidenzia(true);
-}
-void TfrmCreaCatalogo::txtFileExit() {
-    evidenzia(false);
-}
-
-void TfrmCreaCatalogo::evidenzia(bool fuoco) {
-    txtFile->setStyleSheet(
-        QStringLiteral("QLineEdit { background: %1; color: black; border: 2px solid #87CEEB; "
-                       "border-radius: 4px; }")
-            .arg(fuoco ? QStringLiteral("#FFFF00") : QStringLiteral("#F0F8FF")));
-}
-
 bool TfrmCreaCatalogo::eventFilter(QObject* o, QEvent* e) {
-    if (o == txtFile) {
-        switch (e->type()) {
-        case QEvent::KeyPress:
-            if (txtFileKeyPress(static_cast<QKeyEvent*>(e)))
-                return true;
-            break;
-        case QEvent::FocusIn:
-            txtFileEnter();
-            break;
-        case QEvent::FocusOut:
-            txtFileExit();
-            break;
-        default:
-            break;
-        }
-    }
+    if (o == txtFile && e->type() == QEvent::KeyPress && txtFileKeyPress(static_cast<QKeyEvent*>(e)))
+        return true;
     return TFinestraCatena::eventFilter(o, e);
 }

@@ -38,7 +38,4 @@ private:
     void btnApplicaClick();
     void imgGuidaClick();
     bool txtFileKeyPress(const QKeyEvent* e);
-    void txtFileEnter();
-    void txtFileExit();
-    void evidenzia(bool fuoco);
 };

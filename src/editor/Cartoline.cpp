@@ -1,18 +1,27 @@
 #include "Cartoline.h"
 
+#include "editor/AllegaCartella.h"
 #include "editor/Importo.h"
 #include "editor/Zoom.h"
+#include "media/Camera.h"
+#include "media/Slideshow_Euro_01.h"
+#include "media/WebCam.h"
+#include "output/AnteprimaCartolina.h"
+#include "output/ExpCartoline.h"
+#include "output/StampaCartolina.h"
 #include "search/InVendita.h"
 #include "search/TrovaCartoline.h"
 #include "storage/Archivio.h"
 #include "storage/Formato.h"
 #include "storage/Testo.h"
 #include "ui/DialoghiFile.h"
+#include "ui/Guida.h"
 #include "ui/LunghezzaMassima.h"
 #include "ui/Messaggi.h"
 #include "ui/PulsanteImmagine.h"
 #include "ui/RiquadroFoto.h"
 #include "ui/Sfondo.h"
+#include "ui/Stile.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -29,26 +38,14 @@ namespace {
 
 const QString MessaggioArchivioVuoto = QStringLiteral("L'archivio non contiene nessuna scheda.");
 
-QFont verdana(int pixel, bool grassetto = false) {
-    QFont f(QStringLiteral("Verdana"));
-    f.setPixelSize(pixel);
-    f.setBold(grassetto);
-    return f;
-}
-
-// Not focused: alice blue on sky blue; focused: yellow. Driven by a property so that a modal box
-// taking the window's focus for a moment does not move the highlight.
-const char* StileCampo = "QLineEdit { background: #F0F8FF; border: 1px solid #87CEEB; padding: 0 3px; }"
-                         "QLineEdit[evidenziato=\"true\"] { background: #FFFF00; }";
-
 QImage disegnaSegnaposto(const QString& risorsa) {
-    QImage img(366, 260, QImage::Format_RGB32);
-    img.fill(QColor(207, 230, 245));
+    QImage img(Stile::DimensioneFoto, QImage::Format_RGB32);
+    img.fill(Stile::Colore::FondoSegnaposto);
     QSvgRenderer svg(risorsa);
     if (svg.isValid()) {
         QPainter p(&img);
         p.setRenderHint(QPainter::Antialiasing);
-        svg.render(&p, QRectF(0, 0, 366, 260));
+        svg.render(&p, QRectF(QPointF(0, 0), QSizeF(Stile::DimensioneFoto)));
     }
     return img;
 }
@@ -66,52 +63,38 @@ TfrmCartoline::TfrmCartoline()
     : TFinestraCatena(QStringLiteral("frmCartoline"),
                       QStringLiteral(" Geodario - Gestione Archivio Minerali"), true) {
     Formato::fissa();
-    resize(1016, 713);
-    QWidget* p = sfondo()->pannello(QSize(995, 692));
-    auto* shpContainer = new TRettangolo(p, QColor(0x42, 0x7A, 0xA8), Qt::white, Qt::white, 6);
+    resize(Stile::FinestraCatena);
+    QWidget* p = sfondo()->pannello(Stile::PannelloCatena);
+    auto* shpContainer = new TRettangolo(p, Stile::Colore::BluAcciaio, Qt::white, Qt::white, 6);
     shpContainer->setObjectName(QStringLiteral("shpContainer"));
-    shpContainer->setGeometry(0, 0, 995, 692);
-    sfondi << this << sfondo() << p << shpContainer;
+    shpContainer->setGeometry(QRect(QPoint(0, 0), Stile::PannelloCatena));
+    barra = new TBarraStato(p, QRect(8, 654, 979, 30),
+                            QStringLiteral("Pronto per archiviare una nuova scheda..."));
+    panInfo = barra->panInfo;
+    for (QWidget* w : {static_cast<QWidget*>(this), static_cast<QWidget*>(sfondo()), p,
+                       static_cast<QWidget*>(shpContainer)})
+        barra->sfondo(w);
 
     creaBarraComandi(p);
 
-    auto* shpSezione01 = new TRettangolo(p, QColor(0xC8, 0xD6, 0xE3), QColor(0xC8, 0xD6, 0xE3), Qt::white, 4);
+    auto* shpSezione01 = new TRettangolo(p, Stile::Colore::Sezione, Stile::Colore::Sezione, Qt::white, 4);
     shpSezione01->setObjectName(QStringLiteral("shpSezione01"));
     shpSezione01->setGeometry(8, 72, 979, 576);
-    sfondi << shpSezione01;
+    barra->sfondo(shpSezione01);
     creaFoto(p);
     creaCampi(p);
+    barra->raise();
 
-    auto* shpInfo =
-        new TRettangolo(p, QColor(0x30, 0x30, 0xDD), QColor(0x30, 0x30, 0xDD), Qt::transparent, 4);
-    shpInfo->setObjectName(QStringLiteral("shpInfo"));
-    shpInfo->setGeometry(8, 654, 979, 30);
-    panInfo = new QLabel(QStringLiteral("Pronto per archiviare una nuova scheda..."), shpInfo);
-    panInfo->setObjectName(QStringLiteral("panInfo"));
-    panInfo->setFont([] {
-        QFont f(QStringLiteral("Tahoma"));
-        f.setPixelSize(12);
-        return f;
-    }());
-    panInfo->setStyleSheet(QStringLiteral("color: white;"));
-    panInfo->setGeometry(12, 0, 955, 30);
-    panInfo->setAccessibleName(QStringLiteral("Barra di stato"));
-    panInfo->setAttribute(Qt::WA_TransparentForMouseEvents);
-    sfondi << shpInfo;
-
-    lblFile = new QLabel(p);
-    lblFile->setObjectName(QStringLiteral("lblFile"));
-    lblFile->hide();
+    lblFile = Stile::etichettaNascosta(p, QStringLiteral("lblFile"));
     int i = 0;
     for (QLabel** l : {&lblFile01, &lblFile02, &lblFile03, &lblDesc01, &lblDesc02, &lblDesc03}) {
-        *l = new QLabel(p);
-        (*l)->setObjectName(QStringLiteral("%1%2").arg(i < 3 ? "lblFile0" : "lblDesc0").arg(i % 3 + 1));
-        (*l)->hide();
+        *l = Stile::etichettaNascosta(
+            p, QStringLiteral("%1%2").arg(i < 3 ? "lblFile0" : "lblDesc0").arg(i % 3 + 1));
         ++i;
     }
 
-    for (QObject* o : std::as_const(sfondi))
-        o->installEventFilter(this);
+    new TAnelloInvio(this, QList<QWidget*>(campi.begin(), campi.end()));
+    txtValore->installEventFilter(this);
     mostraSegnaposto();
 }
 
@@ -120,10 +103,8 @@ TPulsanteImmagine* TfrmCartoline::comando(QWidget* p, const char* nome, const ch
     auto* b = new TPulsanteImmagine(p, QLatin1String(nome), QStringLiteral(":/editor/%1.svg").arg(icona),
                                     QRect(), descrizione);
     b->setFocusPolicy(Qt::NoFocus); // clicking a command leaves the focus (and the highlight) in the field
-    if (!suggerimento.isEmpty()) {
-        suggerimenti.insert(b, suggerimento);
-        b->installEventFilter(this);
-    }
+    if (!suggerimento.isEmpty())
+        barra->suggerimento(b, suggerimento);
     return b;
 }
 
@@ -131,10 +112,10 @@ void TfrmCartoline::creaBarraComandi(QWidget* p) {
     constexpr int y = 8, h = 56, lato = 42, passo = 44, largo = 130, numero = 56;
     int x = 8;
     auto gruppo = [&](int n, int larghezza) {
-        auto* g = new TRettangolo(p, Qt::white, Qt::white, QColor(0x87, 0xCE, 0xEB), 6);
+        auto* g = new TRettangolo(p, Qt::white, Qt::white, Stile::Colore::CampoBordo, 6);
         g->setObjectName(QStringLiteral("shpPulsanti0%1").arg(n));
         g->setGeometry(x, y, larghezza, h);
-        sfondi << g;
+        barra->sfondo(g);
         const int inizio = x + 6;
         x += larghezza + 7;
         return inizio;
@@ -183,13 +164,8 @@ void TfrmCartoline::creaBarraComandi(QWidget* p) {
                         QStringLiteral("Visualizza l'ultima scheda in archivio."));
     metti(cmdPrimo, cx);
     metti(cmdIndietro, cx);
-    lblPosizione = new QLabel(p);
-    lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
-    lblPosizione->setAccessibleName(QStringLiteral("Numero della scheda"));
-    lblPosizione->setAlignment(Qt::AlignCenter);
-    lblPosizione->setFont(verdana(16, true));
-    lblPosizione->setStyleSheet(QStringLiteral("color: #1F3F73;"));
-    lblPosizione->setGeometry(cx - 2, y, numero, h);
+    lblPosizione = Stile::etichetta(p, QStringLiteral("lblPosizione"), QString(), Stile::verdana(12, true),
+                                    Stile::Colore::Didascalia, QRect(cx - 2, y, numero, h), Qt::AlignCenter);
     cx += numero;
     metti(cmdAvanti, cx);
     metti(cmdUltimo, cx);
@@ -219,6 +195,12 @@ void TfrmCartoline::creaBarraComandi(QWidget* p) {
     connect(cmdAvanti, &QAbstractButton::clicked, this, &TfrmCartoline::cmdAvantiClick);
     connect(cmdUltimo, &QAbstractButton::clicked, this, &TfrmCartoline::cmdUltimoClick);
     connect(cmdEsci, &QAbstractButton::clicked, this, &TfrmCartoline::cmdEsciClick);
+    connect(cmdFile, &QAbstractButton::clicked, this, &TfrmCartoline::cmdFileClick);
+    connect(cmdAnteprima, &QAbstractButton::clicked, this, &TfrmCartoline::cmdAnteprimaClick);
+    connect(cmdStampa, &QAbstractButton::clicked, this, &TfrmCartoline::cmdStampaClick);
+    connect(cmdEsporta, &QAbstractButton::clicked, this, &TfrmCartoline::cmdEsportaClick);
+    connect(cmdSlideShow, &QAbstractButton::clicked, this, &TfrmCartoline::cmdSlideShowClick);
+    connect(cmdGuida, &QAbstractButton::clicked, this, &TfrmCartoline::cmdGuidaClick);
 }
 
 void TfrmCartoline::creaFoto(QWidget* p) {
@@ -229,15 +211,14 @@ void TfrmCartoline::creaFoto(QWidget* p) {
     };
     for (const Slot& s : {Slot{SlotFoto::A, 80, ""}, Slot{SlotFoto::B, 356, "02"}}) {
         const QString suf = QLatin1String(s.suffisso);
-        auto* cornice = new TRettangolo(p, Qt::white, Qt::white, QColor(0x9F, 0xB6, 0xCC), 2);
+        auto* cornice = new TRettangolo(p, Qt::white, Qt::white, Stile::Colore::CorniceFoto, 2);
         cornice->setObjectName(QStringLiteral("shpFoto") + suf);
         cornice->setGeometry(16, s.y, 374, 268);
         auto* img = new TRiquadroFoto(p);
         img->setObjectName(QStringLiteral("imgFoto") + suf);
         img->setAccessibleName(s.slot == SlotFoto::A ? QStringLiteral("Foto 1") : QStringLiteral("Foto 2"));
-        img->setGeometry(20, s.y + 4, 366, 260);
-        img->installEventFilter(this);
-        sfondi << img;
+        img->setGeometry(QRect(QPoint(20, s.y + 4), Stile::DimensioneFoto));
+        barra->sfondo(img);
         (s.slot == SlotFoto::A ? imgFoto : imgFoto02) = img;
 
         creaImmagine(p, s.slot == SlotFoto::A ? QStringLiteral("ico01") : QStringLiteral("ico02"),
@@ -282,87 +263,85 @@ void TfrmCartoline::creaFoto(QWidget* p) {
     }
 }
 
-QLineEdit* TfrmCartoline::nuovoCampo(QWidget* p, Campo c, const char* nome, const QString& etichetta, int x,
-                                     int y, int w) {
-    auto* l = new QLabel(etichetta, p);
-    l->setObjectName(QStringLiteral("lbl") + QLatin1String(nome + 3));
-    l->setFont(verdana(11));
-    l->setStyleSheet(QStringLiteral("color: #1F3F73;"));
-    l->setGeometry(x, y, w + 40, 15);
+namespace {
+
+// The 21 edit fields in record order: name, label, column offset from the left edge of the field
+// section, row and width. Enter walks them in this order, and so does Tab.
+struct DefinizioneControllo {
+    QLineEdit* TfrmCartoline::*membro;
+    const char* nome;
+    const char* etichetta;
+    int colonna;
+    int riga;
+    int larghezza;
+};
+
+constexpr int Colonna2 = 308, Colonna2Stretta = 220, ColonnaMezzo = 152;
+
+const DefinizioneControllo definizioniCampi[NumeroCampiTesto] = {
+    {&TfrmCartoline::txtTitolo, "txtTitolo", "Nome del minerale:", 0, 1, 300},
+    {&TfrmCartoline::txtTipologia, "txtTipologia", "Gruppo:", Colonna2, 1, 192},
+    {&TfrmCartoline::txtEditore, "txtEditore", "Località di ritrovamento:", 0, 2, 300},
+    {&TfrmCartoline::txtSerie, "txtSerie", "Coordinate GPS:", Colonna2, 2, 192},
+    {&TfrmCartoline::txtDescrizione, "txtDescrizione",
+     "Paragenesi (altri minerali presenti sullo stesso campione):", 0, 3, 500},
+    {&TfrmCartoline::txtAnno, "txtAnno", "Anno ritrovamento:", 0, 4, 144},
+    {&TfrmCartoline::txtValore, "txtValore", "Valore stimato: €", ColonnaMezzo, 4, 148},
+    {&TfrmCartoline::txtDimensioni, "txtDimensioni", "Dimensioni:", Colonna2, 4, 192},
+    {&TfrmCartoline::txtCarta, "txtCarta", "Classificazione Strunz o Dana:", 0, 5, 300},
+    {&TfrmCartoline::txtRarita, "txtRarita", "Rarità:", Colonna2, 5, 192},
+    {&TfrmCartoline::txtMittente, "txtMittente", "Formula chimica:", 0, 6, 212},
+    {&TfrmCartoline::txtIndirizzoMit, "txtIndirizzoMit", "Forma esterna:", Colonna2Stretta, 6, 280},
+    {&TfrmCartoline::txtDestinatario, "txtDestinatario", "Roccia Madre:", 0, 7, 212},
+    {&TfrmCartoline::txtIndirizzoDes, "txtIndirizzoDes", "Sistema cristallino:", Colonna2Stretta, 7, 280},
+    {&TfrmCartoline::txtTesto, "txtTesto", "Trattamenti:", 0, 8, 500},
+    {&TfrmCartoline::txtData, "txtData", "Colore:", 0, 9, 144},
+    {&TfrmCartoline::txtFrancobollo, "txtFrancobollo", "Peso:", ColonnaMezzo, 9, 148},
+    {&TfrmCartoline::txtTimbro, "txtTimbro", "Durezza:", Colonna2, 9, 192},
+    {&TfrmCartoline::txtStato, "txtStato", "Stato conservazione:", 0, 10, 212},
+    {&TfrmCartoline::txtLuogo, "txtLuogo", "Luogo conservazione:", Colonna2Stretta, 10, 280},
+    {&TfrmCartoline::txtNote, "txtNote", "Note:", 0, 11, 290},
+};
+
+} // namespace
+
+QLineEdit* TfrmCartoline::nuovoCampo(QWidget* p, Campo c, QPoint posizione) {
+    const DefinizioneControllo& d = definizioniCampi[static_cast<std::size_t>(c)];
+    const QString testo = QString::fromUtf8(d.etichetta);
+    auto* l =
+        Stile::etichetta(p, QStringLiteral("lbl") + QLatin1String(d.nome + 3), testo, Stile::verdana(8.25),
+                         Stile::Colore::Didascalia, QRect(posizione, QSize(d.larghezza + 40, 15)));
     auto* e = new QLineEdit(p);
-    e->setObjectName(QLatin1String(nome));
-    QString accessibile = etichetta;
-    if (accessibile.endsWith(u':'))
-        accessibile.chop(1);
-    e->setAccessibleName(accessibile);
-    e->setFont(verdana(12, true));
-    e->setStyleSheet(QLatin1String(StileCampo));
-    e->setProperty("evidenziato", false);
+    e->setObjectName(QLatin1String(d.nome));
+    e->setAccessibleName(testo.endsWith(u':') ? testo.chopped(1) : testo);
+    e->setFont(Stile::verdana(9, true));
+    Stile::evidenziaCampo(e);
     e->setValidator(new TLunghezzaMassima(e, definizione(c).larghezza));
-    e->setGeometry(x, y + 16, w, 24);
-    e->installEventFilter(this);
+    e->setGeometry(posizione.x(), posizione.y() + 16, d.larghezza, 24);
     l->setBuddy(e);
     campi[static_cast<std::size_t>(c)] = e;
+    this->*d.membro = e;
     return e;
 }
 
 void TfrmCartoline::creaCampi(QWidget* p) {
-    auto* shpSfondo = new TRettangolo(p, Qt::white, Qt::white, QColor(0x9F, 0xB6, 0xCC), 4);
+    auto* shpSfondo = new TRettangolo(p, Qt::white, Qt::white, Stile::Colore::CorniceFoto, 4);
     shpSfondo->setObjectName(QStringLiteral("shpSfondo"));
     shpSfondo->setGeometry(446, 80, 533, 560);
-    sfondi << shpSfondo;
+    barra->sfondo(shpSfondo);
 
     constexpr int x0 = 462, riga = 46, y0 = 118;
     creaImmagine(p, QStringLiteral("bkgNomeArchivio"), QStringLiteral(":/editor/nome_archivio.svg"),
                  QRect(x0, 88, 500, 22));
-    lblNome = new QLabel(p);
-    lblNome->setObjectName(QStringLiteral("lblNome"));
-    lblNome->setAccessibleName(QStringLiteral("Nome dell'archivio"));
-    lblNome->setAlignment(Qt::AlignCenter);
-    lblNome->setFont(verdana(13, true));
-    lblNome->setStyleSheet(QStringLiteral("color: #FFFF00;"));
-    lblNome->setGeometry(x0, 88, 500, 22);
-    lblNome->installEventFilter(this);
-    sfondi << lblNome;
+    lblNome = Stile::etichetta(p, QStringLiteral("lblNome"), QString(), Stile::verdana(9.75, true),
+                               Stile::Colore::CampoFuoco, QRect(x0, 88, 500, 22), Qt::AlignCenter);
+    barra->sfondo(lblNome);
 
     auto y = [&](int r) { return y0 + (r - 1) * riga; };
-    const int c2 = x0 + 308;
-    txtTitolo =
-        nuovoCampo(p, Campo::Titolo, "txtTitolo", QStringLiteral("Nome del minerale:"), x0, y(1), 300);
-    txtTipologia = nuovoCampo(p, Campo::Tipologia, "txtTipologia", QStringLiteral("Gruppo:"), c2, y(1), 192);
-    txtEditore = nuovoCampo(p, Campo::Editore, "txtEditore", QStringLiteral("Località di ritrovamento:"), x0,
-                            y(2), 300);
-    txtSerie = nuovoCampo(p, Campo::Serie, "txtSerie", QStringLiteral("Coordinate GPS:"), c2, y(2), 192);
-    txtDescrizione = nuovoCampo(p, Campo::Descrizione, "txtDescrizione",
-                                QStringLiteral("Paragenesi (altri minerali presenti sullo stesso campione):"),
-                                x0, y(3), 500);
-    txtAnno = nuovoCampo(p, Campo::Anno, "txtAnno", QStringLiteral("Anno ritrovamento:"), x0, y(4), 144);
-    txtValore =
-        nuovoCampo(p, Campo::Valore, "txtValore", QStringLiteral("Valore stimato: €"), x0 + 152, y(4), 148);
-    txtDimensioni =
-        nuovoCampo(p, Campo::Dimensioni, "txtDimensioni", QStringLiteral("Dimensioni:"), c2, y(4), 192);
-    txtCarta = nuovoCampo(p, Campo::Carta, "txtCarta", QStringLiteral("Classificazione Strunz o Dana:"), x0,
-                          y(5), 300);
-    txtRarita = nuovoCampo(p, Campo::Rarita, "txtRarita", QStringLiteral("Rarità:"), c2, y(5), 192);
-    const int c2b = x0 + 220;
-    txtMittente =
-        nuovoCampo(p, Campo::Mittente, "txtMittente", QStringLiteral("Formula chimica:"), x0, y(6), 212);
-    txtIndirizzoMit = nuovoCampo(p, Campo::IndirizzoMit, "txtIndirizzoMit", QStringLiteral("Forma esterna:"),
-                                 c2b, y(6), 280);
-    txtDestinatario =
-        nuovoCampo(p, Campo::Destinatario, "txtDestinatario", QStringLiteral("Roccia Madre:"), x0, y(7), 212);
-    txtIndirizzoDes = nuovoCampo(p, Campo::IndirizzoDes, "txtIndirizzoDes",
-                                 QStringLiteral("Sistema cristallino:"), c2b, y(7), 280);
-    txtTesto = nuovoCampo(p, Campo::Testo, "txtTesto", QStringLiteral("Trattamenti:"), x0, y(8), 500);
-    txtData = nuovoCampo(p, Campo::Data, "txtData", QStringLiteral("Colore:"), x0, y(9), 144);
-    txtFrancobollo =
-        nuovoCampo(p, Campo::Francobollo, "txtFrancobollo", QStringLiteral("Peso:"), x0 + 152, y(9), 148);
-    txtTimbro = nuovoCampo(p, Campo::Timbro, "txtTimbro", QStringLiteral("Durezza:"), c2, y(9), 192);
-    txtStato =
-        nuovoCampo(p, Campo::Stato, "txtStato", QStringLiteral("Stato conservazione:"), x0, y(10), 212);
-    txtLuogo =
-        nuovoCampo(p, Campo::Luogo, "txtLuogo", QStringLiteral("Luogo conservazione:"), c2b, y(10), 280);
-    txtNote = nuovoCampo(p, Campo::Note, "txtNote", QStringLiteral("Note:"), x0, y(11), 290);
+    for (int i = 0; i < NumeroCampiTesto; ++i) {
+        const DefinizioneControllo& d = definizioniCampi[i];
+        nuovoCampo(p, ::campo(i), QPoint(x0 + d.colonna, y(d.riga)));
+    }
     // Notes have their label on the left.
     auto* lblNote = p->findChild<QLabel*>(QStringLiteral("lblNote"));
     lblNote->setGeometry(x0, y(11) + 20, 44, 16);
@@ -377,12 +356,11 @@ void TfrmCartoline::creaCampi(QWidget* p) {
     chkInVendita = new QCheckBox(QStringLiteral("In vendita"), p);
     chkInVendita->setObjectName(QStringLiteral("chkInVendita"));
     chkInVendita->setAccessibleName(QStringLiteral("In vendita"));
-    chkInVendita->setFont(verdana(12, true));
-    chkInVendita->setStyleSheet(QStringLiteral("color: #1F3F73;"));
+    chkInVendita->setFont(Stile::verdana(9, true));
+    chkInVendita->setStyleSheet(Stile::coloreTesto(Stile::Colore::Didascalia));
     chkInVendita->setCursor(Qt::PointingHandCursor);
     chkInVendita->setGeometry(x0 + 386, y(11) + 16, 120, 24);
-    suggerimenti.insert(chkInVendita, QStringLiteral("Indica se il campione mineralogico è in vendita."));
-    chkInVendita->installEventFilter(this);
+    barra->suggerimento(chkInVendita, QStringLiteral("Indica se il campione mineralogico è in vendita."));
 
     for (int i = 0; i + 1 < NumeroCampiTesto; ++i)
         setTabOrder(campi[i], campi[i + 1]);
@@ -397,6 +375,9 @@ Foto TfrmCartoline::segnaposto(SlotFoto slot) {
     return slot == SlotFoto::A ? a : b;
 }
 
+QString TfrmCartoline::archivioAperto() const {
+    return Testo::taglia(lblFile->text());
+}
 QString TfrmCartoline::nomeCatalogo() const {
     return Testo::taglia(lblNome->text());
 }
@@ -408,6 +389,16 @@ Foto TfrmCartoline::foto(SlotFoto slot) const {
 }
 void TfrmCartoline::impostaFoto(SlotFoto slot, const Foto& f) {
     riquadro(slot)->impostaFoto(f);
+}
+
+QString TfrmCartoline::testoCampo(Campo c) const {
+    return campo(c)->text();
+}
+QString TfrmCartoline::nomeArchivio() const {
+    return lblNome->text();
+}
+QImage TfrmCartoline::fotoMostrata() const {
+    return imgFoto->foto().immagine();
 }
 
 void TfrmCartoline::mostraSegnaposto() {
@@ -426,8 +417,10 @@ void TfrmCartoline::btnCaricaFotoClick(SlotFoto slot) {
     impostaFoto(slot, f.isNull() ? segnaposto(slot) : f);
 }
 
-void TfrmCartoline::btnAcquisisciFotoClick(SlotFoto) {
-    // The capture window arrives with the webcam support; until then the button opens nothing.
+void TfrmCartoline::btnAcquisisciFotoClick(SlotFoto slot) {
+    TfrmWebCam finestra(this, this);
+    finestra.lblMemory->setText(slot == SlotFoto::A ? QStringLiteral("foto01") : QStringLiteral("foto02"));
+    finestra.exec();
 }
 
 void TfrmCartoline::btnSalvaFotoClick(SlotFoto slot) {
@@ -455,6 +448,14 @@ void TfrmCartoline::btnZoomFotoClick(SlotFoto slot) {
 }
 
 // --- Showing cards -----------------------------------------------------------------------------------
+
+bool TfrmCartoline::event(QEvent* e) {
+    // Activated with no field holding the focus (after a save), the toolkit would hand it to the first
+    // field; the panel, which is no edit field and takes no keys, holds it instead.
+    if (e->type() == QEvent::WindowActivate && !focusWidget())
+        sfondo()->pannello(Stile::PannelloCatena)->setFocus(Qt::OtherFocusReason);
+    return TFinestraCatena::event(e);
+}
 
 void TfrmCartoline::FormShow() {
     subNuovaScheda();
@@ -553,7 +554,8 @@ void TfrmCartoline::cmdUltimoClick() {
 
 void TfrmCartoline::cmdAvantiClick() {
     // From a new card the next card is card 1.
-    if (Testo::taglia(lblPosizione->text()).isEmpty())
+    const bool nuova = Testo::taglia(lblPosizione->text()).isEmpty();
+    if (nuova)
         lblPosizione->setText(QStringLiteral("0"));
     naviga([this](TArchivio& a) -> std::optional<qint64> {
         qint64 p = 0;
@@ -567,6 +569,9 @@ void TfrmCartoline::cmdAvantiClick() {
             return std::nullopt; // the last card is shown
         return p;
     });
+    // No card was shown (the archive failed): the card stays new, so that its save still appends.
+    if (nuova && lblPosizione->text() == QLatin1String("0"))
+        lblPosizione->clear();
 }
 
 void TfrmCartoline::cmdIndietroClick() {
@@ -621,9 +626,7 @@ void TfrmCartoline::cmdSalvaClick() {
             a.Scrivi(s);
             lblPosizione->setText(QString::number(a.Posizione()));
         } else {
-            a.Posiziona(a.NumeroSchede());
-            a.Scrivi(s);
-            lblPosizione->setText(QString::number(a.NumeroSchede()));
+            lblPosizione->setText(QString::number(a.Accoda(s)));
         }
         a.Chiudi();
         SalvaFotoScheda(*this);
@@ -649,20 +652,55 @@ void TfrmCartoline::cmdCercaDisponibiliClick() {
     finestra.exec();
 }
 
-// --- Field behaviour, hints --------------------------------------------------------------------------
-
-void TfrmCartoline::evidenzia(QLineEdit* e, bool fuoco) {
-    e->setProperty("evidenziato", fuoco);
-    e->style()->unpolish(e);
-    e->style()->polish(e);
-    e->update();
+void TfrmCartoline::cmdFileClick() {
+    TfrmAllegaCartella finestra(this, this);
+    finestra.lblMemory->setText(QStringLiteral("cartoline"));
+    finestra.subMostraAllegati({{{lblFile01->text(), lblDesc01->text()},
+                                 {lblFile02->text(), lblDesc02->text()},
+                                 {lblFile03->text(), lblDesc03->text()}}});
+    finestra.exec();
 }
+
+void TfrmCartoline::cmdAnteprimaClick() {
+    TfrmAnteprimaCartolina finestra(this, *this);
+    finestra.exec();
+}
+
+void TfrmCartoline::cmdStampaClick() {
+    TfrmStampaCartolina finestra(this, *this);
+    finestra.exec();
+}
+
+void TfrmCartoline::cmdEsportaClick() {
+    TfrmExpCartoline finestra(this, archivioAperto());
+    finestra.exec();
+}
+
+void TfrmCartoline::cmdSlideShowClick() {
+    TfrmSlideshow_Euro_01 finestra(this, archivioAperto(), nomeCatalogo());
+    finestra.esegui();
+}
+
+void TfrmCartoline::cmdGuidaClick() {
+    TfrmGuida::mostra(this, Argomento::GestioneArchivio);
+}
+
+void TfrmCartoline::impostaAllegati(const AllegatiScheda& a) {
+    const std::array<std::pair<QLabel*, QLabel*>, 3> etichette = {
+        {{lblFile01, lblDesc01}, {lblFile02, lblDesc02}, {lblFile03, lblDesc03}}};
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        etichette[i].first->setText(a[i].file);
+        etichette[i].second->setText(a[i].descrizione);
+    }
+}
+
+// --- Field behaviour, hints --------------------------------------------------------------------------
 
 void TfrmCartoline::txtValoreExit() {
     TLunghezzaMassima::impostaTesto(txtValore, NormalizzaImporto(txtValore->text()));
 }
 
-bool TfrmCartoline::filtroValore(QKeyEvent* k) {
+bool TfrmCartoline::txtValoreKeyDown(const QKeyEvent* k) {
     switch (k->key()) {
     case Qt::Key_Backspace:
     case Qt::Key_Delete:
@@ -670,6 +708,8 @@ bool TfrmCartoline::filtroValore(QKeyEvent* k) {
     case Qt::Key_Right:
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
         return false;
     default:
         break;
@@ -680,48 +720,24 @@ bool TfrmCartoline::filtroValore(QKeyEvent* k) {
     return !ammesso; // true: the key is discarded
 }
 
+// The value field's own behaviour: only digits and a comma, normalised when the user leaves it.
 bool TfrmCartoline::eventFilter(QObject* o, QEvent* e) {
-    auto* campoEdit = qobject_cast<QLineEdit*>(o);
-    const bool eCampo = campoEdit && std::find(campi.begin(), campi.end(), campoEdit) != campi.end();
+    if (o != txtValore)
+        return TFinestraCatena::eventFilter(o, e);
     switch (e->type()) {
-    case QEvent::FocusIn:
-        if (eCampo)
-            evidenzia(campoEdit, true);
-        break;
-    case QEvent::FocusOut:
+    case QEvent::FocusOut: {
         // A modal box or another application taking the focus is not leaving the field.
-        if (eCampo && static_cast<QFocusEvent*>(e)->reason() != Qt::ActiveWindowFocusReason &&
-            static_cast<QFocusEvent*>(e)->reason() != Qt::PopupFocusReason) {
-            evidenzia(campoEdit, false);
-            if (campoEdit == txtValore)
-                txtValoreExit();
-        }
+        const Qt::FocusReason r = static_cast<QFocusEvent*>(e)->reason();
+        if (r != Qt::ActiveWindowFocusReason && r != Qt::PopupFocusReason)
+            txtValoreExit();
         break;
+    }
     case QEvent::KeyPress:
-        if (eCampo) {
-            auto* k = static_cast<QKeyEvent*>(e);
-            if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) {
-                const auto it = std::find(campi.begin(), campi.end(), campoEdit);
-                campi[std::size_t((it - campi.begin() + 1) % NumeroCampiTesto)]->setFocus(Qt::TabFocusReason);
-                return true;
-            }
-            if (campoEdit == txtValore && filtroValore(k))
-                return true;
-        }
-        break;
+        return txtValoreKeyDown(static_cast<QKeyEvent*>(e));
     case QEvent::ShortcutOverride:
         // Shortcut keys (paste, undo, ...) are discarded in the value field like any other key.
-        if (o == txtValore && filtroValore(static_cast<QKeyEvent*>(e))) {
+        if (txtValoreKeyDown(static_cast<QKeyEvent*>(e)))
             e->accept();
-            return false;
-        }
-        break;
-    case QEvent::Enter:
-        if (auto it = suggerimenti.constFind(o); it != suggerimenti.constEnd()) {
-            panInfo->setText(*it);
-        } else if (sfondi.contains(o)) {
-            panInfo->clear();
-        }
         break;
     default:
         break;

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "editor/AllegaCartella.h"
+#include "media/DestinazioneFoto.h"
+#include "output/SchedaInStampa.h"
+#include "search/EditorElenco.h"
 #include "storage/FotoScheda.h"
 #include "storage/Scheda.h"
 #include "ui/FinestraCatena.h"
 
-#include <QHash>
 #include <QImage>
 
 #include <array>
@@ -14,6 +17,7 @@
 class QCheckBox;
 class QKeyEvent;
 class TArchivio;
+class TBarraStato;
 class QLabel;
 class QLineEdit;
 class TPulsanteImmagine;
@@ -22,14 +26,20 @@ class TRiquadroFoto;
 
 // The record editor: one specimen card of the open catalogue. The controls are the card being edited;
 // lblPosizione says which record they came from (empty for a new card).
-class TfrmCartoline : public TFinestraCatena, public IFotoScheda {
+class TfrmCartoline : public TFinestraCatena,
+                      public IFotoScheda,
+                      public IEditorElenco,
+                      public IAllegatiScheda,
+                      public ISchedaInStampa,
+                      public IDestinazioneFoto {
     Q_OBJECT
 public:
     TfrmCartoline();
 
     void subNuovaScheda();
     // Puts record r into the controls as card number n (1-based) and loads the card's photos.
-    void subMostraScheda(const TScheda& r, qint64 n);
+    void subMostraScheda(const TScheda& r, qint64 n) override;
+    QString archivioAperto() const override;
 
     // The 21 edits in record order (Titolo .. Note).
     QLineEdit* campo(Campo c) const { return campi[static_cast<std::size_t>(c)]; }
@@ -64,6 +74,10 @@ public:
     Foto foto(SlotFoto slot) const override;
     void impostaFoto(SlotFoto slot, const Foto& f) override;
     void mostraSegnaposto() override;
+    // ISchedaInStampa: what the specimen sheet reads, unsaved texts included.
+    QString testoCampo(Campo c) const override;
+    QString nomeArchivio() const override;
+    QImage fotoMostrata() const override;
     static Foto segnaposto(SlotFoto slot); // imgBianco / imgBianco02
 
     // The record built from the controls, as a save writes it.
@@ -77,6 +91,14 @@ public:
     void cmdUltimoClick();
     void cmdTrovaClick();
     void cmdCercaDisponibiliClick();
+    void cmdFileClick();
+    void cmdAnteprimaClick();
+    void cmdStampaClick();
+    void cmdEsportaClick();
+    void cmdSlideShowClick();
+    void cmdGuidaClick();
+    // IAllegatiScheda: the attachment window writes the card's documents back.
+    void impostaAllegati(const AllegatiScheda& a) override;
     void cmdEsciClick() { close(); }
     void btnCaricaFotoClick(SlotFoto slot);
     void btnAcquisisciFotoClick(SlotFoto slot);
@@ -86,6 +108,7 @@ public:
 
 protected:
     void FormShow() override;
+    bool event(QEvent* e) override;
     bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
@@ -94,17 +117,14 @@ private:
     void creaCampi(QWidget* p);
     TPulsanteImmagine* comando(QWidget* p, const char* nome, const char* icona, const QString& descrizione,
                                const QString& suggerimento);
-    QLineEdit* nuovoCampo(QWidget* p, Campo c, const char* nome, const QString& etichetta, int x, int y,
-                          int w);
-    void evidenzia(QLineEdit* e, bool fuoco);
+    QLineEdit* nuovoCampo(QWidget* p, Campo c, QPoint posizione);
     void txtValoreExit();
-    bool filtroValore(QKeyEvent* k);
+    bool txtValoreKeyDown(const QKeyEvent* k); // true: the key is discarded
     // One navigation action: scegli picks the record to show, or none; archive failures show the error.
     void naviga(const std::function<std::optional<qint64>(TArchivio&)>& scegli);
     std::optional<qint64> archivioVuoto(TArchivio& a); // closes it and says the archive has no cards
     TRiquadroFoto* riquadro(SlotFoto s) const { return s == SlotFoto::A ? imgFoto : imgFoto02; }
 
     std::array<QLineEdit*, NumeroCampiTesto> campi{};
-    QHash<QObject*, QString> suggerimenti; // control -> hint in the status line
-    QList<QObject*> sfondi;                // moving over these empties the status line
+    TBarraStato* barra;
 };

@@ -3,6 +3,7 @@
 #include "storage/Formato.h"
 #include "ui/RiquadroFoto.h"
 #include "ui/Sfondo.h"
+#include "ui/Stile.h"
 
 #include <QMouseEvent>
 #include <QScreen>
@@ -12,8 +13,8 @@ TfrmZoom::TfrmZoom(QWidget* owner, const Foto& foto) : QDialog(owner) {
     Formato::fissa();
     setObjectName(QStringLiteral("frmZoom"));
     setWindowTitle(QStringLiteral(" Fai clic sulla foto per chiudere questa finestra"));
-    setWindowState(Qt::WindowMaximized);
-    resize(1016, 713);
+    resize(Stile::FinestraCatena);
+    Stile::massimizza(this);
     fondo = new TSfondo(this);
     auto* l = new QVBoxLayout(this);
     l->setContentsMargins(0, 0, 0, 0);

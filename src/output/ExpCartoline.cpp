@@ -5,6 +5,7 @@
 #include "storage/Archivio.h"
 #include "storage/Formato.h"
 #include "storage/Testo.h"
+#include "ui/Guida.h"
 #include "ui/Messaggi.h"
 #include "ui/OpenURL.h"
 #include "ui/PulsanteImmagine.h"
@@ -227,8 +228,7 @@ void TfrmExpCartoline::cmdEsportaClick() {
 }
 
 void TfrmExpCartoline::cmdGuidaClick() {
-    // The help window on the topic "Esportazione archivio minerali in Excel" is being built elsewhere;
-    // it is wired here once it exists.
+    TfrmGuida::mostra(this, Argomento::Esportazione);
 }
 
 void TfrmExpCartoline::cmdEsciClick() {

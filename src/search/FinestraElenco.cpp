@@ -1,13 +1,17 @@
 #include "search/FinestraElenco.h"
 
-#include "editor/Cartoline.h"
+#include "search/EditorElenco.h"
 #include "search/Elenco.h"
-#include "search/Immagini.h"
+#include "search/Etichette.h"
 #include "search/ModelloElenco.h"
+#include "search/StampaElenco.h"
 #include "storage/Archivio.h"
 #include "storage/Testo.h"
+#include "ui/Istruzioni.h"
 #include "ui/Messaggi.h"
+#include "ui/PulsanteImmagine.h"
 #include "ui/Sfondo.h"
+#include "ui/Stile.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -28,54 +32,47 @@ bool eInvio(QEvent* e) {
     return k == Qt::Key_Return || k == Qt::Key_Enter;
 }
 
-QFont verdana(int punti, bool grassetto) {
-    QFont f(QStringLiteral("Verdana"), punti);
-    f.setBold(grassetto);
-    return f;
-}
-
 } // namespace
 
 TRettangolo* creaPannello(QWidget* sfondo, const QString& nome) {
-    auto* p = new TRettangolo(sfondo, QColor(250, 252, 255, 235), QColor(226, 236, 246, 235),
-                              QColor(70, 110, 150), 8);
+    auto* p = new TRettangolo(sfondo, Stile::Colore::PannelloAlto, Stile::Colore::PannelloBasso,
+                              Stile::Colore::PannelloBordo, 8);
     p->setObjectName(nome);
     p->setGeometry((sfondo->width() - 833) / 2, (sfondo->height() - 529) / 2, 833, 529);
     return p;
 }
 
-TFinestraElenco::TFinestraElenco(TfrmCartoline* e, const QString& nome, const QString& titolo)
-    : QDialog(e), editor(e) {
+TFinestraElenco::TFinestraElenco(QWidget* proprietario, IEditorElenco* e, const QString& nome,
+                                 const QString& titolo)
+    : QDialog(proprietario), editor(e) {
     setObjectName(nome);
     setWindowTitle(titolo);
     // Fixed single border, a caption and no title-bar buttons at all.
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint);
     setFixedSize(862, 560);
-    sfondo = new TSfondo(this, QColor(70, 130, 180), Qt::white);
+    sfondo = new TSfondo(this, Stile::Colore::BluSteel, Qt::white);
     sfondo->setObjectName(QStringLiteral("bkgSfondo"));
     sfondo->setGeometry(rect());
     elenco = new TModelloElenco(this);
 }
 
 void TFinestraElenco::costruisciElenco(QWidget* p) {
-    auto* logo = new TImmagineSvg(p, QStringLiteral("imgLogo"), QStringLiteral(":/search/banner.svg"),
-                                  QStringLiteral("Geodario"));
-    logo->setGeometry(8, 8, 817, 53);
+    creaImmagine(p, QStringLiteral("imgLogo"), QStringLiteral(":/search/banner.svg"), QRect(8, 8, 817, 53),
+                 QStringLiteral("Geodario"));
     auto* istruzioni = new TIstruzioni(
         p, QStringLiteral("icoIstruzioni01"),
         QStringLiteral("Digitare una o più parole consecutive contenute nella riga cercata e premere "
                        "Trova. Premere di nuovo Trova per passare alla riga successiva che contiene le "
                        "stesse parole."));
     istruzioni->setGeometry(16, 70, 801, 46);
-    auto* lente = new TImmagineSvg(p, QStringLiteral("imgLente"), QStringLiteral(":/search/lente.svg"),
-                                   QStringLiteral("Lente d'ingrandimento"));
-    lente->setGeometry(64, 124, 34, 34);
+    creaImmagine(p, QStringLiteral("imgLente"), QStringLiteral(":/search/lente.svg"), QRect(64, 124, 34, 34),
+                 QStringLiteral("Lente d'ingrandimento"));
 
     txtTrova = new QLineEdit(p);
     txtTrova->setObjectName(QStringLiteral("txtTrova"));
     txtTrova->setAccessibleName(QStringLiteral("Trova"));
-    txtTrova->setFont(verdana(12, true));
+    txtTrova->setFont(Stile::verdana(12, true));
     txtTrova->setGeometry(107, 130, 593, 22);
     btnTrova = new QPushButton(QStringLiteral("Trova"), p);
     btnTrova->setObjectName(QStringLiteral("btnTrova"));
@@ -96,13 +93,10 @@ void TFinestraElenco::costruisciElenco(QWidget* p) {
     lstRecords->setStyleSheet(QStringLiteral("QListView { background: white; color: black; }"));
     lstRecords->viewport()->installEventFilter(this);
 
-    lblRigo03 =
-        new QLabel(QStringLiteral("Fare doppio clic sulla voce in elenco per richiamare la scheda"), p);
-    lblRigo03->setObjectName(QStringLiteral("lblRigo03"));
-    lblRigo03->setAlignment(Qt::AlignCenter);
-    lblRigo03->setFont(verdana(10, true));
-    lblRigo03->setStyleSheet(QStringLiteral("color: #dc143c;"));
-    lblRigo03->setGeometry(16, 446, 801, 22);
+    lblRigo03 = Stile::etichetta(
+        p, QStringLiteral("lblRigo03"),
+        QStringLiteral("Fare doppio clic sulla voce in elenco per richiamare la scheda"),
+        Stile::verdana(10, true), Stile::Colore::Richiamo, QRect(16, 446, 801, 22), Qt::AlignCenter);
 
     btnChiudi = new QPushButton(QStringLiteral("Chiudi"), p);
     btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
@@ -110,18 +104,24 @@ void TFinestraElenco::costruisciElenco(QWidget* p) {
     btnStampa = new QPushButton(QStringLiteral("Stampa"), p);
     btnStampa->setObjectName(QStringLiteral("btnStampa"));
     btnStampa->setGeometry(667, 484, 150, 30);
+    btnEtichette = new QPushButton(QStringLiteral("Etichette"), p);
+    btnEtichette->setObjectName(QStringLiteral("btnEtichette"));
+    btnEtichette->setGeometry(507, 484, 150, 30);
+    btnEtichette->setToolTip(
+        QStringLiteral("Stampa un'etichetta con il numero di scheda per ogni campione in elenco."));
 
-    for (QPushButton* b : {btnTrova, btnChiudi, btnStampa})
+    for (QPushButton* b : {btnTrova, btnChiudi, btnStampa, btnEtichette})
         pulsanteConInvio(b);
     txtTrova->installEventFilter(this);
 
     connect(btnTrova, &QPushButton::clicked, this, &TFinestraElenco::btnTrovaClick);
     connect(btnChiudi, &QPushButton::clicked, this, &TFinestraElenco::btnChiudiClick);
     connect(btnStampa, &QPushButton::clicked, this, &TFinestraElenco::btnStampaClick);
+    connect(btnEtichette, &QPushButton::clicked, this, &TFinestraElenco::btnEtichetteClick);
 }
 
 void TFinestraElenco::pulsanteConInvio(QPushButton* b) {
-    b->setFont(verdana(9, true));
+    b->setFont(Stile::verdana(9, true));
     b->setAccessibleName(b->text());
     b->setAutoDefault(false);
     b->setDefault(false);
@@ -129,7 +129,7 @@ void TFinestraElenco::pulsanteConInvio(QPushButton* b) {
 }
 
 QString TFinestraElenco::percorsoArchivio() const {
-    return editor ? Testo::taglia(editor->lblFile->text()) : QString();
+    return editor ? editor->archivioAperto() : QString();
 }
 
 void TFinestraElenco::mostraRighe(QStringList righe) {
@@ -184,7 +184,11 @@ void TFinestraElenco::subApriScheda(const QString& riga) {
 }
 
 void TFinestraElenco::btnStampaClick() {
-    // Printing the list comes with the report engine.
+    StampaElenco::stampa(this, titoloStampa(), elenco->righe());
+}
+
+void TFinestraElenco::btnEtichetteClick() {
+    Etichette::stampa(this, percorsoArchivio(), editor ? editor->nomeCatalogo() : QString(), elenco->righe());
 }
 
 void TFinestraElenco::btnChiudiClick() {

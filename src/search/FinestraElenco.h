@@ -7,7 +7,7 @@ class QLabel;
 class QLineEdit;
 class QListView;
 class QPushButton;
-class TfrmCartoline;
+class IEditorElenco;
 class TModelloElenco;
 class TRettangolo;
 class TSfondo;
@@ -22,11 +22,12 @@ public:
     QListView* lstRecords;
     QPushButton* btnChiudi;
     QPushButton* btnStampa;
+    QPushButton* btnEtichette; // specimen labels with the card numbers of the listed cards
     QLabel* lblRigo03;
     TModelloElenco* modello() const { return elenco; }
 
 protected:
-    TFinestraElenco(TfrmCartoline* editor, const QString& nome, const QString& titolo);
+    TFinestraElenco(QWidget* proprietario, IEditorElenco* editor, const QString& nome, const QString& titolo);
 
     // The results panel's controls, laid out on pannello.
     void costruisciElenco(QWidget* pannello);
@@ -39,6 +40,9 @@ protected:
     void btnTrovaClick();
     void lstRecordsDblClick();
     void btnStampaClick();
+    void btnEtichetteClick();
+    // Title of the printed list.
+    virtual QString titoloStampa() const = 0;
     void btnChiudiClick();
     // Opens in the editor the card whose line equals riga; the last equal card in the file wins.
     void subApriScheda(const QString& riga);
@@ -56,7 +60,7 @@ protected:
     // Enter on a focused button presses it, as the platform's dialogs do; no button is a default one.
     void pulsanteConInvio(QPushButton* b);
 
-    TfrmCartoline* editor;
+    IEditorElenco* editor;
     TSfondo* sfondo;
     QString ultimoTermine;
 

@@ -1,6 +1,7 @@
 #include "search/InVendita.h"
 
 #include "search/Elenco.h"
+#include "search/StampaElenco.h"
 #include "storage/Archivio.h"
 
 #include <QLineEdit>
@@ -9,14 +10,15 @@
 
 #include "ui/Sfondo.h"
 
-TfrmInVendita::TfrmInVendita(TfrmCartoline* editor)
-    : TFinestraElenco(editor, QStringLiteral("frmInVendita"),
+TfrmInVendita::TfrmInVendita(QWidget* proprietario, IEditorElenco* editor)
+    : TFinestraElenco(proprietario, editor, QStringLiteral("frmInVendita"),
                       QStringLiteral(" Riepilogo campioni mineralogici in vendita")) {
     panContainer = creaPannello(sfondo, QStringLiteral("panContainer"));
     costruisciElenco(panContainer);
     setTabOrder(txtTrova, lstRecords);
     setTabOrder(lstRecords, btnStampa);
-    setTabOrder(btnStampa, btnTrova);
+    setTabOrder(btnStampa, btnEtichette);
+    setTabOrder(btnEtichette, btnTrova);
     setTabOrder(btnTrova, btnChiudi);
 }
 
@@ -33,4 +35,8 @@ void TfrmInVendita::FormShow() {
     }
     mostraRighe(std::move(righe));
     txtTrova->setFocus(Qt::OtherFocusReason);
+}
+
+QString TfrmInVendita::titoloStampa() const {
+    return QString::fromUtf8(StampaElenco::TitoloInVendita);
 }

@@ -2,7 +2,7 @@
 
 #include "search/FinestraElenco.h"
 
-class TfrmCartoline;
+class IEditorElenco;
 class TRettangolo;
 
 // For-sale list: every card of the open catalogue whose specimen is offered for sale, built when the
@@ -10,9 +10,12 @@ class TRettangolo;
 class TfrmInVendita : public TFinestraElenco {
     Q_OBJECT
 public:
-    explicit TfrmInVendita(TfrmCartoline* editor);
+    TfrmInVendita(QWidget* proprietario, IEditorElenco* editor);
+    // Opened by the editor window itself.
+    template <class Editor> explicit TfrmInVendita(Editor* e) : TfrmInVendita(e, e) {}
     TRettangolo* panContainer;
 
 protected:
     void FormShow() override;
+    QString titoloStampa() const override;
 };

@@ -1,12 +1,15 @@
 #include "search/TrovaCartoline.h"
 
 #include "search/Elenco.h"
-#include "search/Immagini.h"
 #include "search/ModelloElenco.h"
+#include "search/StampaElenco.h"
 #include "storage/Archivio.h"
 #include "storage/Testo.h"
+#include "ui/Istruzioni.h"
 #include "ui/Messaggi.h"
+#include "ui/PulsanteImmagine.h"
 #include "ui/Sfondo.h"
+#include "ui/Stile.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -24,7 +27,7 @@ struct DefinizioneFiltro {
 };
 
 // In tab order; the Enter key follows it too, from the last back to the first.
-const DefinizioneFiltro definizioniFiltri[10] = {
+const DefinizioneFiltro definizioniFiltri[Stile::NumeroFiltri] = {
     {"txtTitolo", "Nome del minerale:", Campo::Titolo, 1},
     {"txtTipologia", "Gruppo:", Campo::Tipologia, 2},
     {"txtEditore", "Località di ritrovamento:", Campo::Editore, 9},
@@ -41,17 +44,10 @@ QString numerato(const char* prefisso, int n) {
     return QLatin1String(prefisso) + QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
 }
 
-QLabel* etichettaNascosta(QWidget* p, const QString& nome, const QString& testo = {}) {
-    auto* l = new QLabel(testo, p);
-    l->setObjectName(nome);
-    l->hide();
-    return l;
-}
-
 } // namespace
 
-TfrmTrovaCartoline::TfrmTrovaCartoline(TfrmCartoline* editor)
-    : TFinestraElenco(editor, QStringLiteral("frmTrovaCartoline"),
+TfrmTrovaCartoline::TfrmTrovaCartoline(QWidget* proprietario, IEditorElenco* editor)
+    : TFinestraElenco(proprietario, editor, QStringLiteral("frmTrovaCartoline"),
                       QStringLiteral(" Trova campioni mineralogici in archivio")) {
     panAvvio = creaPannello(sfondo, QStringLiteral("panAvvio"));
     panContainer = creaPannello(sfondo, QStringLiteral("panContainer"));
@@ -62,23 +58,17 @@ TfrmTrovaCartoline::TfrmTrovaCartoline(TfrmCartoline* editor)
                        "da cercare e premere Cerca. Lasciare vuoti tutti gli altri campi: in una ricerca si "
                        "possono usare uno o più campi insieme."));
     spiega->setGeometry(144, 16, 664, 78);
-    auto* decoro = new TImmagineSvg(panAvvio, QStringLiteral("icoTrova01"),
-                                    QStringLiteral(":/search/trova.svg"), QString());
-    decoro->setGeometry(16, 236, 112, 112);
+    creaImmagine(panAvvio, QStringLiteral("icoTrova01"), QStringLiteral(":/search/trova.svg"),
+                 QRect(16, 236, 112, 112));
 
-    QFont fontFiltro(QStringLiteral("Verdana"), 12);
-    fontFiltro.setBold(true);
-    QFont fontEtichetta(QStringLiteral("Verdana"), 9);
-    fontEtichetta.setBold(true);
+    const QFont fontFiltro = Stile::verdana(12, true), fontEtichetta = Stile::verdana(9, true);
     QWidget* precedente = nullptr;
-    for (int i = 0; i < 10; ++i) {
+    for (int i = 0; i < Stile::NumeroFiltri; ++i) {
         const auto& d = definizioniFiltri[i];
         const int x = i % 2 == 0 ? 144 : 488, y = 141 + (i / 2) * 70;
-        auto* etichetta = new QLabel(QString::fromUtf8(d.etichetta), panAvvio);
-        etichetta->setObjectName(numerato("lblCampo", d.riquadro));
-        etichetta->setFont(fontEtichetta);
-        etichetta->setStyleSheet(QStringLiteral("color: #1c3d5e;"));
-        etichetta->setGeometry(x, y - 24, 320, 18);
+        auto* etichetta =
+            Stile::etichetta(panAvvio, numerato("lblCampo", d.riquadro), QString::fromUtf8(d.etichetta),
+                             fontEtichetta, Stile::Colore::DidascaliaFiltro, QRect(x, y - 24, 320, 18));
         auto* filtro = new QLineEdit(panAvvio);
         filtro->setObjectName(QLatin1String(d.nome));
         filtro->setAccessibleName(QString::fromUtf8(d.etichetta).chopped(1));
@@ -86,7 +76,6 @@ TfrmTrovaCartoline::TfrmTrovaCartoline(TfrmCartoline* editor)
         filtro->setGeometry(x, y, 320, 22);
         etichetta->setBuddy(filtro);
         new TCorniceFuoco(filtro, numerato("effCampo", d.riquadro));
-        filtro->installEventFilter(this);
         if (precedente)
             setTabOrder(precedente, filtro);
         precedente = filtro;
@@ -103,15 +92,13 @@ TfrmTrovaCartoline::TfrmTrovaCartoline(TfrmCartoline* editor)
     txtCarta = filtri[8];
     txtNote = filtri[9];
 
-    lblAttendere = new QLabel(QStringLiteral("Ricerca schede in corso. Attendere..."), panAvvio);
-    lblAttendere->setObjectName(QStringLiteral("lblAttendere"));
-    lblAttendere->setAlignment(Qt::AlignCenter);
-    lblAttendere->setFont(fontEtichetta);
-    lblAttendere->setStyleSheet(QStringLiteral("color: #008b8b;"));
-    lblAttendere->setGeometry(176, 484, 481, 30);
+    lblAttendere = Stile::etichetta(panAvvio, QStringLiteral("lblAttendere"),
+                                    QStringLiteral("Ricerca schede in corso. Attendere..."), fontEtichetta,
+                                    Stile::Colore::Avviso, QRect(176, 484, 481, 30), Qt::AlignCenter);
     lblAttendere->hide();
-    lblConta = etichettaNascosta(panAvvio, QStringLiteral("lblConta"), QStringLiteral("0"));
-    lblMemory = etichettaNascosta(panAvvio, QStringLiteral("lblMemory"));
+    lblConta = Stile::etichettaNascosta(panAvvio, QStringLiteral("lblConta"), QStringLiteral("0"));
+    lblMemory = Stile::etichettaNascosta(panAvvio, QStringLiteral("lblMemory"));
+    new TAnelloInvio(this, QList<QWidget*>(filtri.begin(), filtri.end()));
 
     btnAnnulla = new QPushButton(QStringLiteral("Chiudi"), panAvvio);
     btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));
@@ -125,16 +112,13 @@ TfrmTrovaCartoline::TfrmTrovaCartoline(TfrmCartoline* editor)
     setTabOrder(btnCerca, btnAnnulla);
 
     costruisciElenco(panContainer);
-    lblTrovate = new QLabel(panContainer);
-    lblTrovate->setObjectName(QStringLiteral("lblTrovate"));
-    lblTrovate->setAlignment(Qt::AlignCenter);
-    lblTrovate->setFont(fontEtichetta);
-    lblTrovate->setStyleSheet(QStringLiteral("color: #008b8b;"));
-    lblTrovate->setGeometry(176, 484, 481, 30);
+    lblTrovate = Stile::etichetta(panContainer, QStringLiteral("lblTrovate"), QString(), fontEtichetta,
+                                  Stile::Colore::Avviso, QRect(176, 484, 321, 30), Qt::AlignCenter);
     setTabOrder(txtTrova, btnTrova);
     setTabOrder(btnTrova, lstRecords);
     setTabOrder(lstRecords, btnChiudi);
     setTabOrder(btnChiudi, btnStampa);
+    setTabOrder(btnStampa, btnEtichette);
     panContainer->hide();
 
     connect(btnCerca, &QPushButton::pressed, this, &TfrmTrovaCartoline::btnCercaMouseDown);
@@ -158,7 +142,7 @@ void TfrmTrovaCartoline::btnCercaMouseDown() {
 
 void TfrmTrovaCartoline::btnCercaClick() {
     QList<FiltroRicerca> valori;
-    for (int i = 0; i < 10; ++i)
+    for (int i = 0; i < Stile::NumeroFiltri; ++i)
         valori.append({definizioniFiltri[i].campo, filtri[std::size_t(i)]->text()});
     const TRicerca ricerca(valori);
     lblConta->setText(QString::number(ricerca.filtriCompilati()));
@@ -199,16 +183,6 @@ void TfrmTrovaCartoline::chiudi() {
     TFinestraElenco::chiudi();
 }
 
-bool TfrmTrovaCartoline::eventFilter(QObject* o, QEvent* e) {
-    if (e->type() == QEvent::KeyPress) {
-        const int k = static_cast<QKeyEvent*>(e)->key();
-        if (k == Qt::Key_Return || k == Qt::Key_Enter) {
-            for (std::size_t i = 0; i < filtri.size(); ++i)
-                if (o == filtri[i]) {
-                    filtri[(i + 1) % filtri.size()]->setFocus(Qt::TabFocusReason);
-                    return true;
-                }
-        }
-    }
-    return TFinestraElenco::eventFilter(o, e);
+QString TfrmTrovaCartoline::titoloStampa() const {
+    return QString::fromUtf8(StampaElenco::TitoloArchivio);
 }

@@ -1,13 +1,14 @@
 #pragma once
 
 #include "search/FinestraElenco.h"
+#include "ui/Stile.h"
 
 #include <array>
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class TfrmCartoline;
+class IEditorElenco;
 class TRettangolo;
 
 // Search window: up to ten partial-text filters over the open catalogue, then the sorted list of the
@@ -15,7 +16,9 @@ class TRettangolo;
 class TfrmTrovaCartoline : public TFinestraElenco {
     Q_OBJECT
 public:
-    explicit TfrmTrovaCartoline(TfrmCartoline* editor);
+    TfrmTrovaCartoline(QWidget* proprietario, IEditorElenco* editor);
+    // Opened by the editor window itself.
+    template <class Editor> explicit TfrmTrovaCartoline(Editor* e) : TfrmTrovaCartoline(e, e) {}
 
     QLabel* lblMemory; // "cartoline" when a chosen card is to be shown in the editor
     QLabel* lblConta;  // number of filled filters of the last search
@@ -40,12 +43,13 @@ public:
 protected:
     void FormShow() override;
     bool consegnaAllEditor() const override;
+    QString titoloStampa() const override;
     void chiudi() override;
-    bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
     void btnCercaMouseDown();
     void btnCercaClick();
     void btnAnnullaClick();
-    std::array<QLineEdit*, 10> filtri; // in tab order, which is also the order Enter moves through
+    std::array<QLineEdit*, Stile::NumeroFiltri>
+        filtri; // in tab order, which is also the order Enter moves through
 };

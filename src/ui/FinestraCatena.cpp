@@ -1,7 +1,8 @@
 #include "FinestraCatena.h"
 
+#include "Stile.h"
+
 #include <QCloseEvent>
-#include <QScreen>
 #include <QVBoxLayout>
 
 TFinestraCatena::TFinestraCatena(const QString& nome, const QString& titolo, bool mass)
@@ -14,12 +15,9 @@ TFinestraCatena::TFinestraCatena(const QString& nome, const QString& titolo, boo
 }
 
 void TFinestraCatena::mostra() {
-    if (massimizzata) {
-        // Without a window manager nothing maximises the window: give it the screen's size first.
-        if (const QScreen* s = screen())
-            setGeometry(s->availableGeometry());
-        showMaximized();
-    } else
+    if (massimizzata)
+        Stile::mostraMassimizzata(this);
+    else
         show();
     activateWindow();
 }

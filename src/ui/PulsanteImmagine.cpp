@@ -1,5 +1,7 @@
 #include "PulsanteImmagine.h"
 
+#include "Stile.h"
+
 #include <QFocusEvent>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -22,8 +24,7 @@ TPulsanteImmagine::TPulsanteImmagine(QWidget* parent, const QString& nome, const
 void TPulsanteImmagine::impostaTesto(const QString& testo, int r, int punti) {
     setText(testo);
     rientro = r;
-    QFont f(QStringLiteral("Verdana"), punti, QFont::Bold);
-    setFont(f);
+    setFont(Stile::verdana(punti, true));
 }
 
 bool TPulsanteImmagine::immagineValida() const {
@@ -69,16 +70,18 @@ void TPulsanteImmagine::paintEvent(QPaintEvent*) {
     p.setRenderHint(QPainter::Antialiasing);
     p.drawImage(isDown() ? QPointF(1, 1) : QPointF(0, 0), img);
     if (hasFocus() && fuocoDaTastiera) {
-        QPen pen(QColor(30, 60, 110), 1.5, Qt::DashLine);
+        QPen pen(Stile::Colore::SegnoFuoco, 1.5, Qt::DashLine);
         p.setPen(pen);
         p.setBrush(Qt::NoBrush);
         p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 8, 8);
     }
 }
 
-QSvgWidget* creaImmagine(QWidget* parent, const QString& nome, const QString& svg, const QRect& posizione) {
+QSvgWidget* creaImmagine(QWidget* parent, const QString& nome, const QString& svg, const QRect& posizione,
+                         const QString& nomeAccessibile) {
     auto* w = new QSvgWidget(svg, parent);
     w->setObjectName(nome);
+    w->setAccessibleName(nomeAccessibile);
     w->setGeometry(posizione);
     w->renderer()->setAspectRatioMode(Qt::KeepAspectRatio);
     w->setAttribute(Qt::WA_TransparentForMouseEvents);

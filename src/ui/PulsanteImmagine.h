@@ -30,4 +30,6 @@ private:
 };
 
 // A decorative picture at a fixed place; it takes no clicks.
-QSvgWidget* creaImmagine(QWidget* parent, const QString& nome, const QString& svg, const QRect& posizione);
+// A picture that stands for something (a logo, a tool) has an accessible name; pure decoration has none.
+QSvgWidget* creaImmagine(QWidget* parent, const QString& nome, const QString& svg, const QRect& posizione,
+                         const QString& nomeAccessibile = {});

@@ -1,11 +1,13 @@
 #include "Sfondo.h"
 
+#include "Stile.h"
+
 #include <QEvent>
 #include <QLinearGradient>
 #include <QPainter>
 
 TSfondo::TSfondo(QWidget* parent, QColor alto, QColor basso)
-    : QWidget(parent), coloreAlto(alto), coloreBasso(basso) {}
+    : QWidget(parent), coloreAlto(alto.isValid() ? alto : Stile::Colore::BluAcciaio), coloreBasso(basso) {}
 
 QWidget* TSfondo::pannello(QSize dimensione, const QString& nome) {
     if (!contenuto) {
@@ -50,7 +52,7 @@ void TRettangolo::paintEvent(QPaintEvent*) {
 }
 
 TRettangolo* creaBanda(QWidget* parent, const QString& nome, const QRect& posizione) {
-    auto* b = new TRettangolo(parent, Qt::white, QColor(240, 246, 252), QColor(176, 196, 222), 14);
+    auto* b = new TRettangolo(parent, Qt::white, Stile::Colore::BandaFondo, Stile::Colore::BandaBordo, 14);
     b->setObjectName(nome);
     b->setGeometry(posizione);
     return b;
@@ -93,5 +95,5 @@ bool TCorniceFuoco::eventFilter(QObject* o, QEvent* e) {
 
 void TCorniceFuoco::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.fillRect(rect(), QColor(255, 255, 0));
+    p.fillRect(rect(), Stile::Colore::CampoFuoco);
 }

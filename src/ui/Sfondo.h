@@ -8,7 +8,8 @@
 class TSfondo : public QWidget {
     Q_OBJECT
 public:
-    explicit TSfondo(QWidget* parent = nullptr, QColor alto = QColor(66, 122, 168), QColor basso = Qt::white);
+    explicit TSfondo(QWidget* parent = nullptr, QColor alto = {},
+                     QColor basso = Qt::white); // default: the chain windows' blue
     // Creates (once) the centred panel of the given size; controls are placed on it at fixed positions.
     QWidget* pannello(QSize dimensione, const QString& nome = QStringLiteral("panContainer"));
 

@@ -1,6 +1,7 @@
 #include "Stile.h"
 
 #include <QCursor>
+#include <QEnterEvent>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -97,9 +98,14 @@ void impostaEvidenziato(QLineEdit* campo, bool acceso) {
     campo->update();
 }
 
-void mostraMassimizzata(QWidget* finestra) {
+void massimizza(QWidget* finestra) {
     if (const QScreen* s = finestra->screen())
         finestra->setGeometry(s->availableGeometry());
+    finestra->setWindowState(finestra->windowState() | Qt::WindowMaximized);
+}
+
+void mostraMassimizzata(QWidget* finestra) {
+    massimizza(finestra);
     finestra->showMaximized();
 }
 
@@ -159,8 +165,10 @@ bool TBarraStato::eventFilter(QObject* o, QEvent* e) {
         puntatoreAllaComparsa = QCursor::pos();
         fermoDallaComparsa = true;
     } else if (e->type() == QEvent::Enter) {
-        // A window appearing under a resting pointer gets an Enter event without any move.
-        const bool fermo = e->spontaneous() && fermoDallaComparsa && QCursor::pos() == puntatoreAllaComparsa;
+        // The toolkit sends Enter events (with a position) when a window appears or is resized under a
+        // resting pointer: they are not a move. Once the pointer has moved, every Enter counts.
+        const bool fermo =
+            fermoDallaComparsa && dynamic_cast<QEnterEvent*>(e) && QCursor::pos() == puntatoreAllaComparsa;
         if (!fermo)
             fermoDallaComparsa = false;
         if (const auto it = suggerimenti.constFind(o); it != suggerimenti.constEnd())

@@ -25,15 +25,19 @@ inline const QColor Sezione{0xC8, 0xD6, 0xE3}; // the editor's field section
 inline const QColor BandaFondo{240, 246, 252};
 inline const QColor BandaBordo{176, 196, 222};
 inline const QColor CorniceFoto{0x9F, 0xB6, 0xCC};
+inline const QColor FondoSegnaposto{207, 230, 245}; // behind the drawing of an empty photo slot
+inline const QColor AzzurroAllegati{161, 192, 217}; // bottom of the attachment window's gradient
+inline const QColor SlotAllegato{220, 234, 246};    // bottom of an attachment slot's frame
 inline const QColor BarraStato{0x30, 0x30, 0xDD};
 // Text.
 inline const QColor Didascalia{0x1F, 0x3F, 0x73}; // captions of the editor's fields
 inline const QColor DidascaliaScura{0x1F, 0x3F, 0x5F};
 inline const QColor DidascaliaFiltro{0x1C, 0x3D, 0x5E};
-inline const QColor Avviso{0x00, 0x8B, 0x8B};    // dark cyan notices of the list windows
-inline const QColor Richiamo{0xDC, 0x14, 0x3C};  // crimson instruction lines
-inline const QColor Conferma{0x00, 0x80, 0x00};  // green count lines
-inline const QColor Selezione{0x2E, 0x6D, 0xA4}; // selected list item
+inline const QColor Avviso{0x00, 0x8B, 0x8B};      // dark cyan notices of the list windows
+inline const QColor Richiamo{0xDC, 0x14, 0x3C};    // crimson instruction lines
+inline const QColor Conferma{0x00, 0x80, 0x00};    // green count lines
+inline const QColor Selezione{0x2E, 0x6D, 0xA4};   // selected list item
+inline const QColor TestoSpento{0x80, 0x80, 0x80}; // read-only texts in grey
 // Field highlight.
 inline const QColor CampoFuoco{0xFF, 0xFF, 0x00};  // yellow while focused
 inline const QColor CampoRiposo{0xF0, 0xF8, 0xFF}; // alice blue otherwise
@@ -99,8 +103,9 @@ bool evidenziato(const QLineEdit* campo);
 // Puts the highlight on or off at once, as when the program moves the focus away.
 void impostaEvidenziato(QLineEdit* campo, bool acceso);
 
-// Shows a window maximised. Without a window manager nothing maximises it, so it gets the screen's
-// available size first.
+// Makes a window (or a dialog about to be shown with exec) maximised. Without a window manager nothing
+// maximises it, so it gets the screen's available size first.
+void massimizza(QWidget* finestra);
 void mostraMassimizzata(QWidget* finestra);
 
 } // namespace Stile

@@ -1,1 +1,2 @@
 geodario_add_test(test_app_guida SOURCES test_app_guida.cpp)
+geodario_add_test(test_app_guida_chiamanti SOURCES test_app_guida_chiamanti.cpp)

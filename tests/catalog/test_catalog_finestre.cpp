@@ -407,13 +407,7 @@ void TestCatalogFinestre::avvioControlli_data() {
     QTest::newRow("exit icon") << "imgEsci"
                                << "esci" << QStringList{};
     QTest::newRow("web site banner") << "imgSito"
-                                     << "" << QStringList{"https://www.geodario.it"};
-    QTest::newRow("about icon") << "imgInfo"
-                                << "" << QStringList{};
-    QTest::newRow("splash icon") << "imgCopyright"
-                                 << "" << QStringList{};
-    QTest::newRow("help icon") << "imgGuida"
-                               << "" << QStringList{};
+                                     << "" << QStringList{"https://www.geodario.example"};
 }
 
 void TestCatalogFinestre::avvioControlli() {

@@ -1,9 +1,10 @@
 #include "TestSupport.h"
 
-#include "ui/OpenURL.h"
 #include "storage/CartellaProgramma.h"
 #include "storage/Formato.h"
 #include "ui/DialoghiFile.h"
+#include "ui/OpenURL.h"
+#include "ui/Stampa.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -14,6 +15,7 @@ TestGeodario::TestGeodario() {
     Messaggi::Test::attiva();
     DialoghiFile::Test::attiva();
     TMisc::modoTest(true);
+    Stampa::Test::attiva(); // no test ever waits on a real print dialog
 }
 
 QString TestGeodario::cartella() const {
@@ -27,6 +29,7 @@ void TestGeodario::init() {
     Messaggi::Test::azzera();
     DialoghiFile::Test::azzera();
     TMisc::aperti();
+    Stampa::Test::azzera();
 }
 
 void TestGeodario::cleanup() {

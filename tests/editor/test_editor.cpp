@@ -1,4 +1,4 @@
-#include "Fixture.h"
+#include "Record.h"
 #include "TestSupport.h"
 
 #include "editor/Cartoline.h"
@@ -10,13 +10,16 @@
 #include "ui/PulsanteImmagine.h"
 #include "ui/RiquadroFoto.h"
 
+#include <QAccessible>
 #include <QBuffer>
 #include <QCheckBox>
+#include <QCursor>
 #include <QDir>
 #include <QImageWriter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
+#include <QTimer>
 
 using Messaggi::Mostrato;
 using Messaggi::Tipo;
@@ -24,6 +27,9 @@ using Messaggi::Tipo;
 namespace {
 
 const QString Vuoto = QStringLiteral("L'archivio non contiene nessuna scheda.");
+const QString Inserita = QStringLiteral("La scheda corrente è stata inserita in archivio.");
+const QString Modificata =
+    QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
 
 QByteArray immagine(QSize s, const char* formato, QColor colore = QColor(200, 40, 90)) {
     QImage img(s, QImage::Format_RGB32);
@@ -72,6 +78,12 @@ private slots:
     void bmpSalvataComeJpeg();
     void zoom();
 
+    void nessunCampoDopoSalvataggio();
+    void testoInizialeSottoIlPuntatore();
+    void etichetteLette_data();
+    void etichetteLette();
+    void zoomOccupaLoSchermo();
+
 private:
     void scriviArchivio(int schede);
     QByteArray archivio() const { return leggiFile(percorsoArchivio); }
@@ -100,7 +112,7 @@ void TestEditor::cleanup() {
 void TestEditor::scriviArchivio(int schede) {
     QByteArray dati;
     for (int i = 1; i <= schede; ++i)
-        dati += Fixture::scheda("Scheda " + QByteArray::number(i));
+        dati += Fixture::conObbligatori("Scheda " + QByteArray::number(i));
     scriviFile(percorsoArchivio, dati);
 }
 
@@ -117,10 +129,10 @@ void TestEditor::apreConSchedaNuova() {
 }
 
 void TestEditor::mostraScheda() {
-    QByteArray r = Fixture::scheda("  Ametista  ", "S\xec");
+    QByteArray r = Fixture::conObbligatori("  Ametista  ", "S\xec");
     Fixture::campo(r, Fixture::Note, "nota\t ");
     Fixture::campo(r, Fixture::File01, "doc.pdf");
-    scriviFile(percorsoArchivio, r + Fixture::scheda("Senza flag", ""));
+    scriviFile(percorsoArchivio, r + Fixture::conObbligatori("Senza flag", ""));
     clic(ed->cmdAvanti);
     QCOMPARE(ed->txtTitolo->text(), QStringLiteral("Ametista"));
     QCOMPARE(ed->txtNote->text(), QStringLiteral("nota"));
@@ -312,7 +324,7 @@ void TestEditor::aggiungiPoiSovrascrivi() {
     ed->lblPosizione->setText(QStringLiteral("2"));
     ed->txtTitolo->setText(QStringLiteral("Nuovo nome"));
     clic(ed->cmdSalva);
-    messaggi();
+    QCOMPARE(messaggi(), un(Tipo::Informazione, Modificata));
     a = archivio();
     QCOMPARE(a.size(), 3 * Fixture::Record);
     QCOMPARE(Fixture::titoloDi(a, 1), QByteArray("Nuovo nome"));
@@ -329,7 +341,7 @@ void TestEditor::valoreSalvatoSenzaUscire() {
     ed->txtValore->selectAll();
     QTest::keyClicks(ed->txtValore, QStringLiteral("12,345"));
     clic(ed->cmdSalva);
-    messaggi();
+    QCOMPARE(messaggi(), un(Tipo::Informazione, Inserita));
     QCOMPARE(ed->txtValore->text(), QStringLiteral("12,35"));
     QCOMPARE(archivio().mid(Fixture::Valore, 6), QByteArray("\x05"
                                                             "12,35"));
@@ -427,12 +439,15 @@ void TestEditor::evidenziazione() {
     QCOMPARE(QApplication::focusWidget(), ed->txtTitolo);
     ed->txtSerie->setFocus();
     clic(ed->cmdAvanti);
-    messaggi();
+    QCOMPARE(messaggi(), un(Tipo::Informazione, Vuoto));
     clic(ed->btnCancFoto);
     QCOMPARE(QApplication::focusWidget(), ed->txtSerie);
     QVERIFY(evidenziato(ed->txtSerie));
     clic(ed->cmdSalva);
-    messaggi();
+    QCOMPARE(
+        messaggi(),
+        un(Tipo::Avviso,
+           QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il nome del minerale.")));
     QVERIFY(!evidenziato(ed->txtSerie));
 }
 
@@ -471,7 +486,7 @@ void TestEditor::fotoGrandeIntera() {
     for (QLineEdit* e : {ed->txtTitolo, ed->txtTipologia, ed->txtEditore, ed->txtAnno})
         e->setText(QStringLiteral("x"));
     clic(ed->cmdSalva);
-    messaggi();
+    QCOMPARE(messaggi(), un(Tipo::Informazione, Inserita));
     QCOMPARE(leggiFile(PercorsoFoto("Quarzi", "1", SlotFoto::A)), dati); // written whole, unchanged
     QCOMPARE(DialoghiFile::Test::richieste().constFirst().titolo,
              QStringLiteral("Selezionare un file di immagine in formato Jpeg o Bitmap."));
@@ -551,7 +566,7 @@ void TestEditor::bmpSalvataComeJpeg() {
     for (QLineEdit* e : {ed->txtTitolo, ed->txtTipologia, ed->txtEditore, ed->txtAnno})
         e->setText(QStringLiteral("x"));
     clic(ed->cmdSalva);
-    messaggi();
+    QCOMPARE(messaggi(), un(Tipo::Informazione, Inserita));
     const QByteArray scritto = leggiFile(PercorsoFoto("Quarzi", "1", SlotFoto::A));
     QVERIFY(scritto.startsWith("\xFF\xD8\xFF"));
     QCOMPARE(Foto::daDati(scritto).immagine().size(), QSize(64, 48));
@@ -570,6 +585,89 @@ void TestEditor::zoom() {
     QTest::mouseClick(z.imgFoto, Qt::LeftButton, {}, z.imgFoto->rect().center());
     QVERIFY(!z.isVisible());
     QCOMPARE(z.result(), int(QDialog::Accepted));
+}
+
+// After a save and the window active again, no field has the focus or the highlight, and a typed key
+// changes nothing.
+void TestEditor::nessunCampoDopoSalvataggio() {
+    for (QLineEdit* e : {ed->txtTitolo, ed->txtTipologia, ed->txtEditore, ed->txtAnno})
+        e->setText(QStringLiteral("x"));
+    ed->txtSerie->setFocus();
+    clic(ed->cmdSalva);
+    QCOMPARE(messaggi(), un(Tipo::Informazione, Inserita));
+    QApplication::setActiveWindow(nullptr);
+    QApplication::setActiveWindow(ed.get());
+    QVERIFY(QTest::qWaitForWindowActive(ed.get()));
+    const auto campi = ed->findChildren<QLineEdit*>();
+    for (QLineEdit* e : campi) {
+        QVERIFY2(!e->hasFocus(), qPrintable(e->objectName()));
+        QVERIFY2(!e->property("evidenziato").toBool(), qPrintable(e->objectName()));
+    }
+    QStringList prima;
+    for (QLineEdit* e : campi)
+        prima << e->text();
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("q"));
+    QStringList dopo;
+    for (QLineEdit* e : campi)
+        dopo << e->text();
+    QCOMPARE(dopo, prima);
+}
+
+// The window appearing under a resting pointer is not a move over the background.
+void TestEditor::testoInizialeSottoIlPuntatore() {
+    ed.reset();
+    TfrmCartoline finestra;
+    finestra.mostra();
+    QVERIFY(QTest::qWaitForWindowExposed(&finestra));
+    QCoreApplication::processEvents();
+    QCOMPARE(finestra.panInfo->text(), QStringLiteral("Pronto per archiviare una nuova scheda..."));
+    // Shown again with the pointer resting over a field.
+    const QPoint sopraCampo = finestra.txtTitolo->mapTo(&finestra, QPoint(5, 5));
+    finestra.hide();
+    QCursor::setPos(finestra.mapToGlobal(sopraCampo));
+    finestra.mostra();
+    QVERIFY(QTest::qWaitForWindowExposed(&finestra));
+    QCoreApplication::processEvents();
+    QCOMPARE(finestra.panInfo->text(), QStringLiteral("Pronto per archiviare una nuova scheda..."));
+}
+
+// Labels whose text the program changes expose that text to screen readers.
+void TestEditor::etichetteLette_data() {
+    QTest::addColumn<QString>("nome");
+    QTest::newRow("card number") << "lblPosizione";
+    QTest::newRow("catalogue name") << "lblNome";
+    QTest::newRow("status line") << "panInfo";
+}
+
+void TestEditor::etichetteLette() {
+    QFETCH(QString, nome);
+    scriviArchivio(2);
+    clic(ed->cmdUltimo);
+    // A hint in the status line.
+    QEvent sopra(QEvent::Enter);
+    QCoreApplication::sendEvent(ed->cmdSalva, &sopra);
+    auto* l = ed->findChild<QLabel*>(nome);
+    QVERIFY(l);
+    QVERIFY(!l->text().isEmpty());
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(l);
+    QVERIFY(a);
+    QCOMPARE(a->text(QAccessible::Name), l->text());
+}
+
+void TestEditor::zoomOccupaLoSchermo() {
+    TfrmZoom z(ed.get(), TfrmCartoline::segnaposto(SlotFoto::A));
+    QRect mostrata;
+    QTimer::singleShot(0, &z, [&] {
+        mostrata = z.frameGeometry();
+        z.accept();
+    });
+    z.exec();
+    QVERIFY(z.isMaximized());
+    QVERIFY2(mostrata.contains(z.screen()->availableGeometry()), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                                                .arg(mostrata.x())
+                                                                                .arg(mostrata.y())
+                                                                                .arg(mostrata.width())
+                                                                                .arg(mostrata.height())));
 }
 
 QTEST_MAIN(TestEditor)

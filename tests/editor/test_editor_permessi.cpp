@@ -1,4 +1,4 @@
-#include "Fixture.h"
+#include "Record.h"
 #include "TestSupport.h"
 
 #include "editor/Cartoline.h"
@@ -20,7 +20,7 @@ private slots:
 
 void TestEditorPermessi::archivioSolaLettura() {
     const QString p = percorso(QStringLiteral("Quarzi.ima"));
-    const QByteArray dati = Fixture::scheda("Uno") + Fixture::scheda("Due");
+    const QByteArray dati = Fixture::conObbligatori("Uno") + Fixture::conObbligatori("Due");
     scriviFile(p, dati);
     QVERIFY(QFile::setPermissions(p, QFileDevice::ReadOwner));
     TfrmCartoline ed;

@@ -7,6 +7,7 @@
 #include "output/ExpCartoline.h"
 #include "output/ModelloEsportazione.h"
 #include "storage/Archivio.h"
+#include "ui/ArgomentiGuida.h"
 #include "ui/OpenURL.h"
 #include "ui/PulsanteImmagine.h"
 #include "ui/Stile.h"
@@ -19,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableView>
+#include <QTimer>
 
 using Messaggi::Mostrato;
 using Messaggi::Risposta;
@@ -350,7 +352,17 @@ void TestOutputExport::suggerimenti() {
             QVERIFY2(w->panInfo->text().isEmpty(), qPrintable(s->objectName()));
         }
     }
-    QTest::mouseClick(w->cmdGuida, Qt::LeftButton); // the help topic is not wired yet: nothing happens
+    // The help button opens the export topic in the help window.
+    QString titolo;
+    QTimer::singleShot(0, [&] {
+        if (auto* g = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            if (auto* l = g->findChild<QLabel*>(QStringLiteral("lblTitolo")))
+                titolo = l->text();
+            g->close();
+        }
+    });
+    QTest::mouseClick(w->cmdGuida, Qt::LeftButton);
+    QCOMPARE(titolo, ArgomentiGuida::titolo(Argomento::Esportazione));
     QVERIFY(w->isVisible());
 }
 

@@ -1,6 +1,6 @@
 // The list logic without windows: the card line, the filter match, the for-sale rule, the order of the
 // lines, the find step and the scans over an archive file.
-#include "Fixture.h"
+#include "Record.h"
 #include "TestSupport.h"
 
 #include "search/Elenco.h"
@@ -9,7 +9,7 @@
 
 #include <algorithm>
 
-using namespace fixture;
+using namespace Fixture;
 
 namespace {
 
@@ -261,7 +261,7 @@ void TestSearch::raccoltaInterrottaTieneLeRighe() {
     QStringList righe;
     auto accetta = [&](const TScheda&) {
         if (righe.isEmpty())
-            QFile::resize(percorso, 10 * Dimensione);
+            QFile::resize(percorso, 10 * Record);
         return true;
     };
     QVERIFY_THROWS_EXCEPTION(EArchivio, raccogliRighe(archivio, accetta, righe));

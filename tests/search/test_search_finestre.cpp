@@ -1,6 +1,6 @@
 // The search window and the for-sale list driven through their controls, with a record editor as
 // opener, and once end to end from the editor's own buttons.
-#include "Fixture.h"
+#include "Record.h"
 #include "TestSupport.h"
 
 #include "editor/Cartoline.h"
@@ -8,6 +8,7 @@
 #include "search/ModelloElenco.h"
 #include "search/TrovaCartoline.h"
 #include "storage/Archivio.h"
+#include "ui/Stampa.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemModelTester>
@@ -22,7 +23,7 @@
 #include <QScrollBar>
 #include <QTimer>
 
-using namespace fixture;
+using namespace Fixture;
 
 namespace {
 
@@ -68,6 +69,7 @@ class TestSearchFinestre : public TestGeodario {
 private slots:
     void init();
     void cleanup();
+    void stampaEdEtichette();
 
     void ricercaDaiControlli();
     void riepilogo_data();
@@ -414,6 +416,27 @@ void TestSearchFinestre::dallEditor() {
     QCOMPARE(editor->lblPosizione->text(), QStringLiteral("2"));
     QCOMPARE(editor->txtValore->text(), QStringLiteral("7,50"));
     QVERIFY(QApplication::activeModalWidget() == nullptr);
+}
+
+// The list's two print buttons: the printed list through the print dialog, the labels through the preview.
+void TestSearchFinestre::stampaEdEtichette() {
+    QVERIFY(scrivi(archivio(), {card("Agata", "Silicati", "Elba", "1990", "1,00", "S\xEC"),
+                                card("Dolomite", "Carbonati", "Elba", "1990", "1,00", "S\xEC")}));
+    TfrmInVendita f(editor.get());
+    f.show();
+    QCOMPARE(f.btnEtichette->accessibleName(), QStringLiteral("Etichette"));
+    Stampa::Test::prendi();
+    QTest::mouseClick(f.btnStampa, Qt::LeftButton);
+    auto richieste = Stampa::Test::prendi();
+    QCOMPARE(richieste.size(), 1);
+    QCOMPARE(richieste[0].tipo, Stampa::Test::Tipo::Stampa);
+    QCOMPARE(richieste[0].lavoro.numeroPagine(), 1);
+    QTest::mouseClick(f.btnEtichette, Qt::LeftButton);
+    richieste = Stampa::Test::prendi();
+    QCOMPARE(richieste.size(), 1);
+    QCOMPARE(richieste[0].tipo, Stampa::Test::Tipo::Anteprima);
+    QCOMPARE(richieste[0].lavoro.numeroPagine(), 1);
+    QCOMPARE(messaggi(), QList<Messaggi::Mostrato>{});
 }
 
 QTEST_MAIN(TestSearchFinestre)

@@ -1,3 +1,4 @@
+#include "Record.h"
 #include "TestSupport.h"
 
 #include "storage/Archivio.h"
@@ -13,33 +14,14 @@
 
 namespace {
 
-// The record layout, written out independently of the code under test.
-struct Voce {
-    Campo campo;
-    int offset;
-    int larghezza;
-};
-const Voce layout[] = {
-    {Campo::Titolo, 0, 120},         {Campo::Tipologia, 121, 50},      {Campo::Editore, 172, 250},
-    {Campo::Serie, 423, 120},        {Campo::Descrizione, 544, 250},   {Campo::Anno, 795, 4},
-    {Campo::Valore, 800, 12},        {Campo::Dimensioni, 813, 50},     {Campo::Carta, 864, 120},
-    {Campo::Rarita, 985, 50},        {Campo::Mittente, 1036, 50},      {Campo::IndirizzoMit, 1087, 120},
-    {Campo::Destinatario, 1208, 50}, {Campo::IndirizzoDes, 1259, 120}, {Campo::Testo, 1380, 250},
-    {Campo::Data, 1631, 50},         {Campo::Francobollo, 1682, 50},   {Campo::Timbro, 1733, 50},
-    {Campo::Stato, 1784, 50},        {Campo::Luogo, 1835, 50},         {Campo::Note, 1886, 250},
-    {Campo::InVendita, 2137, 2},     {Campo::File01, 2140, 250},       {Campo::File02, 2391, 250},
-    {Campo::File03, 2642, 250},      {Campo::Desc01, 2893, 250},       {Campo::Desc02, 3144, 250},
-    {Campo::Desc03, 3395, 250},
-};
+using Fixture::Layout;
 
 QByteArray recordVuoto() {
-    return QByteArray(3646, '\0');
+    return QByteArray(Fixture::Record, '\0');
 }
 
 void poniCampo(QByteArray& rec, int offset, int lunghezza, const QByteArray& testo) {
-    rec[offset] = char(lunghezza);
-    for (int i = 0; i < testo.size(); ++i)
-        rec[offset + 1 + i] = testo[i];
+    Fixture::campo(rec, offset, testo, lunghezza);
 }
 
 TScheda daByte(const QByteArray& rec) {
@@ -108,14 +90,14 @@ private slots:
 void TestStorage::layoutDeiCampi() {
     // Each field gets a distinct text of its full width; the bytes must land at the table's offsets.
     TScheda s;
-    for (const auto& v : layout)
+    for (const auto& v : Layout)
         s.impostaTesto(v.campo, QString(v.larghezza + 3, QChar(u'A' + int(v.campo) % 26)));
     const QByteArray b = aByte(s);
-    for (const auto& v : layout) {
+    for (const auto& v : Layout) {
         QCOMPARE(int(static_cast<unsigned char>(b[v.offset])), v.larghezza);
         QCOMPARE(b.mid(v.offset + 1, v.larghezza), QByteArray(v.larghezza, char('A' + int(v.campo) % 26)));
     }
-    QCOMPARE(layout[27].offset + layout[27].larghezza + 1, 3646);
+    QCOMPARE(Layout[27].offset + Layout[27].larghezza + 1, 3646);
 }
 
 void TestStorage::lettura_data() {

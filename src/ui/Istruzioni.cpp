@@ -1,31 +1,14 @@
-#include "search/Immagini.h"
+#include "Istruzioni.h"
+
+#include "Stile.h"
 
 #include <QPainter>
 #include <QPainterPath>
 
-TImmagineSvg::TImmagineSvg(QWidget* parent, const QString& nome, const QString& svg,
-                           const QString& descrizione)
-    : QWidget(parent), disegno(svg) {
-    setObjectName(nome);
-    setAccessibleName(descrizione);
-    setFocusPolicy(Qt::NoFocus);
-}
-
-void TImmagineSvg::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    // Proportions kept, centred: a box larger than the drawing does not stretch it.
-    QSizeF d = disegno.defaultSize();
-    d.scale(size(), Qt::KeepAspectRatio);
-    const QRectF r((width() - d.width()) / 2, (height() - d.height()) / 2, d.width(), d.height());
-    disegno.render(&p, r);
-}
-
 TIstruzioni::TIstruzioni(QWidget* parent, const QString& nome, const QString& testo)
     : QWidget(parent), contenuto(testo) {
     setObjectName(nome);
-    setAccessibleName(QStringLiteral("Istruzioni"));
-    setAccessibleDescription(testo);
+    setAccessibleName(testo); // the text it shows, as a label would expose it
     setToolTip(QString());
     setFocusPolicy(Qt::NoFocus);
 }
@@ -35,16 +18,16 @@ void TIstruzioni::paintEvent(QPaintEvent*) {
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     QLinearGradient g(0, 0, 0, height());
-    g.setColorAt(0, QColor(255, 253, 231));
-    g.setColorAt(1, QColor(250, 240, 200));
-    p.setPen(QPen(QColor(205, 180, 110), 1));
+    g.setColorAt(0, Stile::Colore::NotaAlto);
+    g.setColorAt(1, Stile::Colore::NotaBasso);
+    p.setPen(QPen(Stile::Colore::NotaBordo, 1));
     p.setBrush(g);
     p.drawRoundedRect(box, 6, 6);
 
     const qreal d = std::min<qreal>(28, height() - 12);
     const QRectF segno(10, (height() - d) / 2, d, d);
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(70, 130, 180));
+    p.setBrush(Stile::Colore::BluSteel);
     p.drawEllipse(segno);
     QFont f(QStringLiteral("Georgia"));
     f.setBold(true);
@@ -54,10 +37,8 @@ void TIstruzioni::paintEvent(QPaintEvent*) {
     p.setPen(Qt::white);
     p.drawText(segno, Qt::AlignCenter, QStringLiteral("i"));
 
-    QFont t(QStringLiteral("Verdana"));
-    t.setPixelSize(12);
-    p.setFont(t);
-    p.setPen(QColor(60, 50, 20));
+    p.setFont(Stile::verdana(9));
+    p.setPen(Stile::Colore::NotaTesto);
     const QRectF area(segno.right() + 10, 4, width() - segno.right() - 20, height() - 8);
     p.drawText(area, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextWordWrap, contenuto);
 }
