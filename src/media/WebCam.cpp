@@ -17,11 +17,9 @@
 #include <QVBoxLayout>
 
 namespace {
-// Not in the style kit yet: the slate blue at the top of this window's gradient, the frames of its two
-// pictures and the size of its button text.
-const QColor FondoAlto{79, 115, 151};
-const QColor RiquadroAlto{250, 252, 255};
-const QColor RiquadroBasso{222, 232, 242};
+const QColor& FondoAlto = Stile::Colore::AltoWebCam;
+const QColor& RiquadroAlto = Stile::Colore::RiquadroAlto;
+const QColor& RiquadroBasso = Stile::Colore::RiquadroBasso;
 constexpr qreal PuntiPulsanti = 10;
 
 constexpr QSize Finestra{807, 405};

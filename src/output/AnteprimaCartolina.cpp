@@ -1,6 +1,7 @@
 #include "AnteprimaCartolina.h"
 
 #include "report/Anteprima.h"
+#include "ui/Stile.h"
 
 #include <QPainter>
 #include <QSvgWidget>
@@ -16,7 +17,7 @@ protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         QLinearGradient g(0, 0, width(), 0);
-        g.setColorAt(0, QColor(70, 130, 180));
+        g.setColorAt(0, Stile::Colore::BluSteel);
         g.setColorAt(1, Qt::white);
         p.fillRect(rect(), g);
     }

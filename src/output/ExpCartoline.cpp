@@ -26,10 +26,9 @@
 
 namespace {
 
-// Not in the style kit yet: the top of this window's gradient and the shading of every other grid row.
-const QColor AltoFinestra{117, 163, 201};
-const QColor RigaAlterna{0xEE, 0xF4, 0xFA};
-const QColor GrigliaLinee{0xC8, 0xD6, 0xE3};
+const QColor& AltoFinestra = Stile::Colore::AltoEsportazione;
+const QColor& RigaAlterna = Stile::Colore::RigaAlterna;
+const QColor& GrigliaLinee = Stile::Colore::Sezione;
 
 const QString Domanda =
     QStringLiteral("L'esportazione dei dati in Excel può richiedere diversi minuti a seconda del numero di "

@@ -23,9 +23,9 @@ constexpr QRect PosizioneSfondo(18, 18, 326, 215);
 constexpr QRect PosizioneAnnulla(18, 243, 145, 28);
 constexpr QRect PosizioneStampa(200, 243, 145, 28);
 constexpr QSize DimensioneSegnaposto(297, 184);
-const QColor TitoloInformazione(0x1F, 0x3F, 0x73);
-const QColor TestoInformazione(0x30, 0x30, 0x30);
-const QColor SegnoInformazione(70, 130, 180);
+const QColor& TitoloInformazione = Stile::Colore::Didascalia;
+const QColor& TestoInformazione = Stile::Colore::TestoInformazione;
+const QColor& SegnoInformazione = Stile::Colore::BluSteel;
 
 QPushButton* pulsante(QWidget* parent, const char* nome, const QString& testo, const QRect& posizione) {
     auto* b = new QPushButton(testo, parent);

@@ -55,6 +55,15 @@ inline const QColor TitoloBordo{30, 70, 110};
 inline const QColor TitoloTesto{30, 62, 96};
 // Picture buttons.
 inline const QColor SegnoFuoco{30, 60, 110};
+// The export window and its grid.
+inline const QColor AltoEsportazione{117, 163, 201};
+inline const QColor RigaAlterna{0xEE, 0xF4, 0xFA};
+// The webcam window: its gradient and the frames of its two pictures.
+inline const QColor AltoWebCam{79, 115, 151};
+inline const QColor RiquadroAlto{250, 252, 255};
+inline const QColor RiquadroBasso{222, 232, 242};
+// Information notes of the specimen-sheet windows.
+inline const QColor TestoInformazione{0x30, 0x30, 0x30};
 // Instruction notes.
 inline const QColor NotaAlto{255, 253, 231};
 inline const QColor NotaBasso{250, 240, 200};
