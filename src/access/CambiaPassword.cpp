@@ -76,7 +76,7 @@ TfrmCambiaPassword::TfrmCambiaPassword()
 }
 
 void TfrmCambiaPassword::FormShow() {
-    Accesso::centraSulloSchermo(this);
+    Stile::centraSulloSchermo(this);
     txtPasswordOld->clear();
     txtPasswordNew->clear();
     txtConferma->clear();

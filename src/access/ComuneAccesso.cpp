@@ -5,7 +5,6 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QSvgRenderer>
 
 // The pictures are compiled into a static library, whose resource object the linker drops unless asked for.
@@ -77,11 +76,6 @@ QPushButton* pulsante(QWidget* parent, const QString& nome, const QString& testo
     b->setFont(Stile::verdana(9));
     b->setGeometry(dove);
     return b;
-}
-
-void centraSulloSchermo(QWidget* w) {
-    if (const QScreen* s = w->screen())
-        w->move(s->availableGeometry().center() - w->rect().center());
 }
 
 } // namespace Accesso

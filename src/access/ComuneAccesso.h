@@ -30,6 +30,4 @@ namespace Accesso {
 QLineEdit* campoPassword(QWidget* parent, const QString& nome, const QString& etichetta, QRect dove);
 QLabel* etichetta(QWidget* parent, const QString& nome, const QString& testo, QRect dove);
 QPushButton* pulsante(QWidget* parent, const QString& nome, const QString& testo, QRect dove);
-// Both windows open in the middle of the screen.
-void centraSulloSchermo(QWidget* finestra);
 } // namespace Accesso

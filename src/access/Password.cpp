@@ -65,7 +65,7 @@ TfrmPassword::TfrmPassword()
 }
 
 void TfrmPassword::FormShow() {
-    Accesso::centraSulloSchermo(this);
+    Stile::centraSulloSchermo(this);
     txtPassword->setFocus();
 }
 

@@ -13,7 +13,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QShowEvent>
 
 namespace {
@@ -180,7 +179,6 @@ void TfrmAllegaCartella::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
     if (!centrata && !e->spontaneous()) {
         centrata = true;
-        if (const QScreen* s = screen())
-            move(s->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+        Stile::centraSulloSchermo(this);
     }
 }

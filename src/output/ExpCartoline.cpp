@@ -18,7 +18,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QProgressDialog>
-#include <QScreen>
 #include <QSvgWidget>
 #include <QTableView>
 
@@ -249,8 +248,7 @@ void TfrmExpCartoline::showEvent(QShowEvent* e) {
         return;
     if (!centrata) {
         centrata = true;
-        if (QScreen* s = screen())
-            move(s->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+        Stile::centraSulloSchermo(this);
     }
     FormShow();
 }

@@ -18,7 +18,6 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
 
 namespace {
@@ -233,8 +232,7 @@ void TFinestraElenco::showEvent(QShowEvent* e) {
         return;
     if (!centrata) {
         centrata = true;
-        if (QScreen* s = screen())
-            move(s->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+        Stile::centraSulloSchermo(this);
     }
     FormShow();
 }

@@ -104,6 +104,12 @@ void massimizza(QWidget* finestra) {
     finestra->setWindowState(finestra->windowState() | Qt::WindowMaximized);
 }
 
+void centraSulloSchermo(QWidget* finestra) {
+    if (const QScreen* s = finestra->screen())
+        finestra->move(s->availableGeometry().center() -
+                       QPoint(finestra->width() / 2, finestra->height() / 2));
+}
+
 void mostraMassimizzata(QWidget* finestra) {
     massimizza(finestra);
     finestra->showMaximized();

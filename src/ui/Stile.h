@@ -115,6 +115,8 @@ void impostaEvidenziato(QLineEdit* campo, bool acceso);
 // Makes a window (or a dialog about to be shown with exec) maximised. Without a window manager nothing
 // maximises it, so it gets the screen's available size first.
 void massimizza(QWidget* finestra);
+// Moves a window to the middle of its screen's available area.
+void centraSulloSchermo(QWidget* finestra);
 void mostraMassimizzata(QWidget* finestra);
 
 } // namespace Stile

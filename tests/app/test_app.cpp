@@ -4,12 +4,12 @@
 #include "access/Password.h"
 #include "app/Avvio.h"
 #include "app/Catena.h"
-#include "ui/OpenURL.h"
 #include "catalog/ApriCatalogo.h"
 #include "catalog/CreaCatalogo.h"
 #include "editor/Cartoline.h"
 #include "storage/Formato.h"
 #include "ui/DialoghiFile.h"
+#include "ui/OpenURL.h"
 
 #include <QApplication>
 #include <QLabel>

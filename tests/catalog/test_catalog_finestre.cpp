@@ -3,10 +3,10 @@
 #include "access/Password.h"
 #include "app/Avvio.h"
 #include "app/Catena.h"
-#include "ui/OpenURL.h"
 #include "catalog/ApriCatalogo.h"
 #include "catalog/CreaCatalogo.h"
 #include "editor/Cartoline.h"
+#include "ui/OpenURL.h"
 #include "ui/PulsanteImmagine.h"
 
 #include <QApplication>

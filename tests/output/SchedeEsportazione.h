@@ -1,55 +1,11 @@
 #pragma once
 
-#include <QByteArray>
-#include <QFile>
-#include <QList>
-#include <QString>
+#include "Record.h"
 
-// Archive records for the export tests, written from the card's byte layout: 3646 bytes, each field a
-// length byte followed by its Windows-1252 text, at the offsets below.
+// The two cards of the export tests, written from the card's byte layout (tests/common/Record.h).
 namespace schede {
 
-enum Offset : int {
-    Titolo = 0,
-    Tipologia = 121,
-    Editore = 172,
-    Serie = 423,
-    Descrizione = 544,
-    Anno = 795,
-    Valore = 800,
-    Dimensioni = 813,
-    Carta = 864,
-    Rarita = 985,
-    Mittente = 1036,
-    IndirizzoMit = 1087,
-    Destinatario = 1208,
-    IndirizzoDes = 1259,
-    Testo = 1380,
-    Data = 1631,
-    Francobollo = 1682,
-    Timbro = 1733,
-    Stato = 1784,
-    Luogo = 1835,
-    Note = 1886,
-    InVendita = 2137,
-    File01 = 2140,
-    Desc01 = 2893,
-};
-constexpr int Dimensione = 3646;
-
-struct ValoreCampo {
-    Offset offset;
-    QByteArray testo; // Windows-1252: "\xE0" is à, "\xEC" is ì, "\xF9" is ù, "\x80" is €, "\xB0" is °
-};
-
-inline QByteArray record(const QList<ValoreCampo>& valori) {
-    QByteArray r(Dimensione, '\0');
-    for (const auto& v : valori) {
-        r[v.offset] = char(v.testo.size());
-        r.replace(v.offset + 1, v.testo.size(), v.testo);
-    }
-    return r;
-}
+using namespace Fixture;
 
 // A card with every text field, accents and an attachment (which the export leaves out).
 inline QByteArray conAccenti() {
@@ -97,16 +53,6 @@ inline QByteArray inVendita() {
                    {Timbro, "6"},
                    {Note, "</td><td>finto"},
                    {InVendita, "S\xEC"}});
-}
-
-inline bool scrivi(const QString& percorso, const QList<QByteArray>& records) {
-    QFile f(percorso);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    for (const auto& r : records)
-        if (f.write(r) != r.size())
-            return false;
-    return true;
 }
 
 } // namespace schede
