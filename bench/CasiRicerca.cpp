@@ -1,0 +1,7 @@
+#include "Casi.h"
+
+int eseguiFiglio(int, char**) {
+    return 2;
+}
+
+void casiRicerca(const Contesto&) {}

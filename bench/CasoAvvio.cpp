@@ -1,0 +1,3 @@
+#include "Casi.h"
+
+void casoAvvio(const Contesto&) {}

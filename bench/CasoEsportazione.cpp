@@ -1,0 +1,3 @@
+#include "Casi.h"
+
+void casoEsportazione(const Contesto&) {}

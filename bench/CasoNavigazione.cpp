@@ -1,0 +1,3 @@
+#include "Casi.h"
+
+void casoNavigazione(const Contesto&) {}
