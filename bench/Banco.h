@@ -9,10 +9,12 @@
 #include <vector>
 
 struct Misura {
-    std::vector<double> ms; // wall-clock time of each run
-    double piccoMB = 0;     // peak resident memory of the process during the runs
+    std::vector<double> ms;  // wall-clock time of each run
+    std::vector<double> cpu; // processor time of the process in each run (the machine may be busy)
+    double piccoMB = 0;      // peak resident memory of the process during the runs
 
     double mediana() const;
+    double medianaCpu() const;
     double minimo() const;
     double massimo() const;
 };

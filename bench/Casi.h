@@ -8,8 +8,8 @@
 // The entry of a child process started by a case: bench_geodario --figlio <what> ...
 int eseguiFiglio(int argc, char** argv);
 
-void casiRicerca(const Contesto& c);        // search, for-sale list, double-click scan, find step
-void casoEsportazione(const Contesto& c);   // export window: grid filled, file written
-void casoNavigazione(const Contesto& c);    // first, last, next, previous in the record editor
-void casiFoto(const Contesto& c);           // a card with two large photos shown and saved; a slide-show step
-void casoAvvio(const Contesto& c);          // start-up to the login window, beside a minimal window
+void casiRicerca(const Contesto& c);      // search, for-sale list, double-click scan, find step
+void casoEsportazione(const Contesto& c); // export window: grid filled, file written
+void casoNavigazione(const Contesto& c);  // first, last, next, previous in the record editor
+void casiFoto(const Contesto& c);         // a card with two large photos shown and saved; a slide-show step
+void casoAvvio(const Contesto& c);        // start-up to the login window, beside a minimal window

@@ -81,8 +81,9 @@ int main(int argc, char** argv) {
     Stampa::Test::attiva();
     TMisc::modoTest(true);
 
-    std::printf("Geodario benchmark — %s\n%s, %d cores, %s\n", qPrintable(QDateTime::currentDateTime().toString(Qt::ISODate)),
-                qPrintable(processore()), QThread::idealThreadCount(), qPrintable(QSysInfo::prettyProductName()));
+    std::printf("Geodario benchmark — %s\n%s, %d cores, %s\n",
+                qPrintable(QDateTime::currentDateTime().toString(Qt::ISODate)), qPrintable(processore()),
+                QThread::idealThreadCount(), qPrintable(QSysInfo::prettyProductName()));
     auto vuole = [&](const char* gruppo) { return solo.isEmpty() || solo.contains(QLatin1String(gruppo)); };
 
     if (!esterno.isEmpty())
@@ -96,7 +97,8 @@ int main(int argc, char** argv) {
         if (esterno.isEmpty())
             creaCatalogo(c.archivio, n);
         impostaCatalogo(n);
-        std::printf("\n== %lld cards, %.0f MB: %s\n", n, QFileInfo(c.archivio).size() / 1e6, qPrintable(c.archivio));
+        std::printf("\n== %lld cards, %.0f MB: %s\n", n, QFileInfo(c.archivio).size() / 1e6,
+                    qPrintable(c.archivio));
         if (vuole("ricerca"))
             casiRicerca(c);
         if (vuole("esportazione"))

@@ -3,33 +3,220 @@
 #include "storage/Archivio.h"
 #include "storage/Testo.h"
 
+#include <QtEndian>
+
 #include <algorithm>
+#include <cstring>
+#include <limits>
 #include <vector>
 
-namespace {
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
-QString colonna(const QString& testo, int larghezza) {
-    return testo.leftJustified(larghezza, u' ', true);
-}
+// The scans below work on the stored bytes wherever the rules allow it: a whole catalogue is read for
+// every search, and decoding each field into a string first costs more than reading the file.
+
+namespace {
 
 constexpr char16_t minuscola(char16_t c) {
     return (c >= u'A' && c <= u'Z') ? char16_t(c + 32) : c;
 }
 
+constexpr unsigned char minuscolaByte(unsigned char b) {
+    return (b >= 'A' && b <= 'Z') ? static_cast<unsigned char>(b + 32) : b;
+}
+
+// A field's bytes without the blanks at both ends: only bytes up to 0x20 read as characters up to
+// U+0020, so trimming the bytes is trimming the text.
+struct Pezzo {
+    const unsigned char* dati;
+    int n;
+};
+
+Pezzo tagliato(const TScheda& r, Campo c) {
+    const auto* d = reinterpret_cast<const unsigned char*>(r.datiCampo(c));
+    int inizio = 0, fine = r.lunghezza(c);
+    while (inizio < fine && d[inizio] <= 0x20)
+        ++inizio;
+    while (fine > inizio && d[fine - 1] <= 0x20)
+        --fine;
+    return {d + inizio, fine - inizio};
+}
+
+// A column of the list line: the text cut or padded with blanks to its width.
+char16_t* colonna(char16_t* out, Pezzo p, int larghezza) {
+    const int n = std::min(p.n, larghezza);
+    for (int i = 0; i < n; ++i)
+        out[i] = Testo::carattereCp1252(p.dati[i]);
+    std::fill(out + n, out + larghezza, u' ');
+    return out + larghezza;
+}
+
+template <std::size_t N> char16_t* letterale(char16_t* out, const char16_t (&testo)[N]) {
+    std::memcpy(out, testo, (N - 1) * sizeof(char16_t));
+    return out + (N - 1);
+}
+
+constexpr int LarghezzaFissa = 40 + 10 + 30 + 9 + 40 + 8 + 4 + 4; // every column before the value
+constexpr int LarghezzaMassima = LarghezzaFissa + 12;             // the value is at most 12 bytes
+
+// Writes the list line of r into out, which has room for LarghezzaFissa + the trimmed value's length.
+void rigaIn(const TScheda& r, const Pezzo& valore, char16_t* out) {
+    char16_t* o = out;
+    o = colonna(o, tagliato(r, Campo::Titolo), 40);
+    o = letterale(o, u"  Gruppo: ");
+    o = colonna(o, tagliato(r, Campo::Tipologia), 30);
+    o = letterale(o, u"  Luogo: ");
+    o = colonna(o, tagliato(r, Campo::Editore), 40);
+    o = letterale(o, u"  Anno: ");
+    o = colonna(o, tagliato(r, Campo::Anno), 4);
+    o = letterale(o, u"  € ");
+    colonna(o, valore, valore.n);
+}
+
+QStringView senzaSpazi(QStringView s) {
+    qsizetype inizio = 0, fine = s.size();
+    while (inizio < fine && Testo::eSpazio(s[inizio]))
+        ++inizio;
+    while (fine > inizio && Testo::eSpazio(s[fine - 1]))
+        --fine;
+    return s.mid(inizio, fine - inizio);
+}
+
+// The first position from `da` where the first two characters of a match may start: c0 (and c1 at the
+// next position, when due) or their upper-case twins when they are a-z.
+qsizetype candidato(const char16_t* t, qsizetype da, qsizetype fine, char16_t c0, char16_t c1, bool due) {
+    auto lettera = [](char16_t c) { return c >= u'a' && c <= u'z'; };
+    auto uguale = [&](char16_t x, char16_t c) { return x == c || (lettera(c) && x == c - 32); };
+    qsizetype i = da;
+#ifdef __SSE2__
+    // Eight positions at a time: a letter is compared with the 0x20 bit set, which folds A-Z onto a-z
+    // and nothing else onto a letter. The second character is read one position on, inside the text
+    // since a match of two or more characters ends at fine or later.
+    const __m128i k0 = _mm_set1_epi16(short(c0)), p0 = _mm_set1_epi16(lettera(c0) ? 0x20 : 0);
+    const __m128i k1 = _mm_set1_epi16(short(c1)), p1 = _mm_set1_epi16(lettera(c1) ? 0x20 : 0);
+    for (; i + 8 <= fine; i += 8) {
+        const auto* p = reinterpret_cast<const __m128i*>(t + i);
+        __m128i uguali = _mm_cmpeq_epi16(_mm_or_si128(_mm_loadu_si128(p), p0), k0);
+        if (due)
+            uguali = _mm_and_si128(
+                uguali,
+                _mm_cmpeq_epi16(
+                    _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(t + i + 1)), p1), k1));
+        const int maschera = _mm_movemask_epi8(uguali);
+        if (maschera != 0)
+            return i + __builtin_ctz(unsigned(maschera)) / 2;
+    }
+#endif
+    for (; i < fine; ++i)
+        if (uguale(t[i], c0) && (!due || uguale(t[i + 1], c1)))
+            return i;
+    return -1;
+}
+
+// The line order's key of one line as bytes that compare as its folded UTF-16 code units do: a unit
+// below 0xFF is one byte, any other is 0xFF and its two bytes, high first. A byte string then sorts
+// before another exactly when the units do, a shorter prefix first. Writes at most 3 bytes a unit;
+// returns the end.
+unsigned char* chiaveIn(unsigned char* out, QStringView riga) {
+    for (const QChar q : riga) {
+        char16_t u = q.unicode();
+        if (u < 0xFF) {
+            *out++ = static_cast<unsigned char>(u >= u'a' && u <= u'z' ? u - 32 : u);
+        } else {
+            *out++ = 0xFF;
+            *out++ = static_cast<unsigned char>(u >> 8);
+            *out++ = static_cast<unsigned char>(u & 0xFF);
+        }
+    }
+    return out;
+}
+
+bool contieneByte(const unsigned char* testo, int n, const QByteArray& termine) {
+    const auto* k = reinterpret_cast<const unsigned char*>(termine.constData());
+#ifdef __GLIBC__
+    return memmem(testo, std::size_t(n), k, std::size_t(termine.size())) != nullptr;
+#else
+    return std::search(testo, testo + n, k, k + termine.size()) != testo + n;
+#endif
+}
+
+// Sorting the keys: most lines of a list share long stretches (a name padded to its column, the same
+// group and locality), so the keys are sorted eight bytes at a time, from the most significant, and a
+// stretch that every key of a group shares is stepped over at once instead of being compared again
+// and again.
+struct Chiavi {
+    std::vector<unsigned char> byte;
+    std::vector<std::size_t> inizio, lunghezza;
+};
+
+struct Voce {
+    quint64 parola;   // the key's eight bytes at the current depth, big-endian, zero-padded
+    quint32 indice;   // of the line
+    quint32 restanti; // how many of those eight bytes the key really has
+};
+
+// How many of the first n bytes of a and b are equal, compared eight at a time.
+std::size_t ugualiIniziali(const unsigned char* a, const unsigned char* b, std::size_t n) {
+    std::size_t p = 0;
+    for (; p + 8 <= n; p += 8) {
+        const quint64 x = qFromLittleEndian<quint64>(a + p) ^ qFromLittleEndian<quint64>(b + p);
+        if (x != 0)
+            return p + std::size_t(__builtin_ctzll(x)) / 8;
+    }
+    while (p < n && a[p] == b[p])
+        ++p;
+    return p;
+}
+
+void ordinaDa(const Chiavi& k, Voce* v, std::size_t n, std::size_t profondita) {
+    for (std::size_t i = 0; i < n; ++i) {
+        const std::size_t lunghezza = k.lunghezza[v[i].indice];
+        const std::size_t restanti =
+            lunghezza > profondita ? std::min<std::size_t>(lunghezza - profondita, 8) : 0;
+        quint64 parola =
+            qFromBigEndian<quint64>(k.byte.data() + k.inizio[v[i].indice] + std::min(profondita, lunghezza));
+        if (restanti < 8)
+            parola = restanti == 0 ? 0 : parola & ~(~quint64(0) >> (8 * restanti));
+        v[i].parola = parola;
+        v[i].restanti = quint32(restanti);
+    }
+    // A key that ends sorts before the longer ones it begins; keys that are equal to the end keep the
+    // order of their lines.
+    std::sort(v, v + n, [](const Voce& a, const Voce& b) {
+        if (a.parola != b.parola)
+            return a.parola < b.parola;
+        if (a.restanti != b.restanti)
+            return a.restanti < b.restanti;
+        return a.indice < b.indice;
+    });
+    for (std::size_t i = 0; i < n;) {
+        std::size_t j = i + 1;
+        while (j < n && v[j].parola == v[i].parola && v[j].restanti == v[i].restanti)
+            ++j;
+        if (j - i > 1 && v[i].restanti == 8) {
+            // The group goes on past these eight bytes: step over what all of its keys share.
+            const std::size_t da = profondita + 8;
+            const unsigned char* primo = k.byte.data() + k.inizio[v[i].indice];
+            std::size_t comune = k.lunghezza[v[i].indice] - std::min(da, k.lunghezza[v[i].indice]);
+            for (std::size_t g = i + 1; g < j && comune > 0; ++g) {
+                const std::size_t l = k.lunghezza[v[g].indice];
+                comune = std::min(comune, l > da ? l - da : 0);
+                comune = ugualiIniziali(primo + da, k.byte.data() + k.inizio[v[g].indice] + da, comune);
+            }
+            ordinaDa(k, v + i, j - i, da + comune);
+        }
+        i = j;
+    }
+}
+
 } // namespace
 
 QString subRigaElenco(const TScheda& r) {
-    QString riga;
-    riga.reserve(160);
-    riga += colonna(r.testo(Campo::Titolo), 40);
-    riga += u"  Gruppo: ";
-    riga += colonna(r.testo(Campo::Tipologia), 30);
-    riga += u"  Luogo: ";
-    riga += colonna(r.testo(Campo::Editore), 40);
-    riga += u"  Anno: ";
-    riga += colonna(r.testo(Campo::Anno), 4);
-    riga += u"  € ";
-    riga += r.testo(Campo::Valore);
+    const Pezzo valore = tagliato(r, Campo::Valore);
+    QString riga(LarghezzaFissa + valore.n, Qt::Uninitialized);
+    rigaIn(r, valore, reinterpret_cast<char16_t*>(riga.data()));
     return riga;
 }
 
@@ -37,10 +224,16 @@ bool contieneAZ(QStringView testo, QStringView termine) {
     const qsizetype n = testo.size(), m = termine.size();
     if (m == 0 || m > n)
         return false;
+    const auto* t = reinterpret_cast<const char16_t*>(testo.data());
+    const auto* k = reinterpret_cast<const char16_t*>(termine.data());
+    for (qsizetype j = 0; j < m; ++j)
+        if (k[j] >= u'A' && k[j] <= u'Z') // no folded character is an upper-case one
+            return false;
+    const bool due = m >= 2;
     // Folding on the fly: no copy of the text per record or per list line.
-    for (qsizetype i = 0; i + m <= n; ++i) {
-        qsizetype j = 0;
-        while (j < m && minuscola(testo[i + j].unicode()) == termine[j].unicode())
+    for (qsizetype i = 0; (i = candidato(t, i, n - m + 1, k[0], due ? k[1] : 0, due)) >= 0; ++i) {
+        qsizetype j = due ? 2 : 1;
+        while (j < m && minuscola(t[i + j]) == k[j])
             ++j;
         if (j == m)
             return true;
@@ -49,34 +242,94 @@ bool contieneAZ(QStringView testo, QStringView termine) {
 }
 
 TRicerca::TRicerca(const QList<FiltroRicerca>& filtri) {
-    for (const auto& f : filtri)
-        if (!Testo::taglia(f.testo).isEmpty())
-            compilati.append({f.campo, Testo::minuscoleAZ(f.testo)});
+    for (const auto& f : filtri) {
+        if (Testo::taglia(f.testo).isEmpty())
+            continue;
+        ++compilati;
+        // A field holds Windows-1252 bytes and both sides are lowered A-Z only, so the lowered filter is
+        // looked for as bytes in the field's bytes with A-Z lowered. A character that no byte reads as
+        // can never be in a field: such a filter matches no card.
+        const QString testo = Testo::minuscoleAZ(f.testo);
+        QByteArray byte;
+        byte.reserve(testo.size());
+        for (const QChar c : testo) {
+            const int b = Testo::byteCp1252(c.unicode());
+            if (b < 0) {
+                impossibile = true;
+                break;
+            }
+            byte.append(char(b));
+        }
+        cercati.push_back({f.campo, std::move(byte)});
+    }
 }
 
 bool TRicerca::corrisponde(const TScheda& r) const {
-    for (const auto& f : compilati)
-        if (!contieneAZ(r.testoGrezzo(f.campo), f.testo))
+    if (impossibile)
+        return false;
+    unsigned char piegato[256];
+    for (const auto& f : cercati) {
+        const int n = r.lunghezza(f.campo);
+        const qsizetype m = f.byte.size();
+        if (m > n)
             return false;
+        const auto* d = reinterpret_cast<const unsigned char*>(r.datiCampo(f.campo));
+        for (int i = 0; i < n; ++i)
+            piegato[i] = minuscolaByte(d[i]);
+        if (!contieneByte(piegato, n, f.byte))
+            return false;
+    }
     return true;
 }
 
 bool eInVendita(const TScheda& r) {
-    return r.testo(Campo::InVendita) != QStringLiteral("No");
+    const Pezzo p = tagliato(r, Campo::InVendita);
+    return !(p.n == 2 && p.dati[0] == 'N' && p.dati[1] == 'o');
 }
 
 void ordinaElenco(QStringList& righe) {
-    // Folded once per line rather than on every comparison; QString compares UTF-16 code units.
-    std::vector<std::pair<QString, qsizetype>> chiavi;
-    chiavi.reserve(std::size_t(righe.size()));
-    for (qsizetype i = 0; i < righe.size(); ++i)
-        chiavi.emplace_back(Testo::maiuscoleAZ(righe.at(i)), i);
-    std::stable_sort(chiavi.begin(), chiavi.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    const qsizetype n = righe.size();
+    if (n < 2)
+        return;
+    if (n > qsizetype(std::numeric_limits<quint32>::max())) {
+        std::stable_sort(righe.begin(), righe.end(), [](const QString& a, const QString& b) {
+            return Testo::maiuscoleAZ(a) < Testo::maiuscoleAZ(b);
+        });
+        return;
+    }
+    // The folded keys of all lines in one buffer (8 bytes of slack at the end for the word reads).
+    std::size_t stima = 8;
+    for (const QString& r : righe)
+        stima += std::size_t(r.size()) + 2; // the euro sign of a list line takes two more
+    Chiavi chiavi;
+    chiavi.byte.reserve(stima);
+    chiavi.inizio.resize(std::size_t(n));
+    chiavi.lunghezza.resize(std::size_t(n));
+    unsigned char appoggio[3 * 512];
+    std::vector<unsigned char> lunga;
+    for (qsizetype i = 0; i < n; ++i) {
+        const QString& riga = righe.at(i);
+        unsigned char* out = appoggio;
+        if (std::size_t(riga.size()) > sizeof appoggio / 3) {
+            lunga.resize(3 * std::size_t(riga.size()));
+            out = lunga.data();
+        }
+        const std::size_t lunghezza = std::size_t(chiaveIn(out, riga) - out);
+        chiavi.inizio[std::size_t(i)] = chiavi.byte.size();
+        chiavi.lunghezza[std::size_t(i)] = lunghezza;
+        chiavi.byte.insert(chiavi.byte.end(), out, out + lunghezza);
+    }
+    chiavi.byte.insert(chiavi.byte.end(), 8, 0);
+
+    std::vector<Voce> voci(static_cast<std::size_t>(n));
+    for (qsizetype i = 0; i < n; ++i)
+        voci[std::size_t(i)].indice = quint32(i);
+    ordinaDa(chiavi, voci.data(), voci.size(), 0);
+
     QStringList ordinate;
-    ordinate.reserve(righe.size());
-    for (const auto& c : chiavi)
-        ordinate.append(righe.at(c.second));
+    ordinate.reserve(n);
+    for (const Voce& v : voci)
+        ordinate.append(std::move(righe[v.indice]));
     righe = std::move(ordinate);
 }
 
@@ -93,6 +346,10 @@ int subTrovaInElenco(const QStringList& righe, int selezione, const QString& tes
     ultimoTermine = termine;
     for (int k = 0; k < n; ++k) {
         const int i = (primo + k) % n;
+#ifdef __GNUC__
+        // The lines lie wherever they were made, not in list order: ask for the next ones early.
+        __builtin_prefetch(righe[(i + 4) % n].constData());
+#endif
         if (contieneAZ(righe[i], termine))
             return i;
     }
@@ -101,9 +358,8 @@ int subTrovaInElenco(const QStringList& righe, int selezione, const QString& tes
 
 void raccogliRighe(TArchivio& archivio, const std::function<bool(const TScheda&)>& accetta,
                    QStringList& righe) {
-    TScheda r;
     while (!archivio.FineArchivio()) {
-        archivio.Leggi(r);
+        const TScheda& r = archivio.LeggiVista();
         if (accetta(r))
             righe.append(subRigaElenco(r));
     }
@@ -112,10 +368,12 @@ void raccogliRighe(TArchivio& archivio, const std::function<bool(const TScheda&)
 void schedeConRiga(TArchivio& archivio, const QString& riga,
                    const std::function<void(const TScheda&, qint64)>& consegna) {
     const QString cercata = Testo::taglia(riga);
-    TScheda r;
+    char16_t buffer[LarghezzaMassima];
     while (!archivio.FineArchivio()) {
-        archivio.Leggi(r);
-        if (Testo::taglia(subRigaElenco(r)) == cercata)
+        const TScheda& r = archivio.LeggiVista();
+        const Pezzo valore = tagliato(r, Campo::Valore);
+        rigaIn(r, valore, buffer);
+        if (senzaSpazi(QStringView(buffer, LarghezzaFissa + valore.n)) == cercata)
             consegna(r, archivio.Posizione());
     }
 }

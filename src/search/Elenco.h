@@ -8,6 +8,7 @@
 #include <QStringView>
 
 #include <functional>
+#include <vector>
 
 class TArchivio;
 
@@ -31,12 +32,18 @@ struct FiltroRicerca {
 class TRicerca {
 public:
     explicit TRicerca(const QList<FiltroRicerca>& filtri);
-    int filtriCompilati() const { return int(compilati.size()); }
+    int filtriCompilati() const { return compilati; }
     // Every filled filter occurs in its field; with no filled filter every record is a hit.
     bool corrisponde(const TScheda& r) const;
 
 private:
-    QList<FiltroRicerca> compilati; // texts lowered, untrimmed
+    struct FiltroByte {
+        Campo campo;
+        QByteArray byte; // the text lowered, untrimmed, as the bytes a field stores it in
+    };
+    std::vector<FiltroByte> cercati;
+    int compilati = 0;
+    bool impossibile = false; // a filter holds a character no stored byte reads as
 };
 
 // The for-sale rule: anything but "No" once trimmed, the empty text included.

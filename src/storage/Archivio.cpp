@@ -3,7 +3,6 @@
 #include <QFileInfo>
 
 #include <cerrno>
-#include <cstring>
 
 #ifdef _WIN32
 #include <io.h>
@@ -190,16 +189,18 @@ void TArchivio::svuotaLettura() {
     schedeInBlocco = 0;
 }
 
-void TArchivio::Leggi(TScheda& s) {
+const TScheda& TArchivio::LeggiVista() {
     verificaAperto();
     if (posizione >= numero)
         throw EArchivio();
     if (posizione < primoInBlocco || posizione >= primoInBlocco + schedeInBlocco) {
         const qint64 n = std::min(SchedePerBlocco, numero - posizione);
-        blocco.resize(std::size_t(n * DimensioneScheda));
+        if (blocco.size() < std::size_t(n))
+            blocco.resize(std::size_t(n));
         if (!file.seek(posizione * DimensioneScheda))
             throw EArchivio();
-        const qint64 letti = file.read(blocco.data(), n * DimensioneScheda);
+        // The records are plain bytes, so the file is read straight into them.
+        const qint64 letti = file.read(reinterpret_cast<char*>(blocco.data()), n * DimensioneScheda);
         if (letti < DimensioneScheda) {
             svuotaLettura();
             throw EArchivio();
@@ -207,9 +208,11 @@ void TArchivio::Leggi(TScheda& s) {
         primoInBlocco = posizione;
         schedeInBlocco = letti / DimensioneScheda;
     }
-    std::memcpy(s.byte.data(), blocco.data() + (posizione - primoInBlocco) * DimensioneScheda,
-                DimensioneScheda);
-    ++posizione;
+    return blocco[std::size_t(posizione++ - primoInBlocco)];
+}
+
+void TArchivio::Leggi(TScheda& s) {
+    s = LeggiVista();
 }
 
 void TArchivio::Scrivi(const TScheda& s) {

@@ -34,6 +34,9 @@ public:
     qint64 NumeroSchede() const;
     void Posiziona(qint64 k);
     void Leggi(TScheda& s);
+    // Reads the next record without copying it: the reference stays valid until the next call on the
+    // archive. For scans of the whole archive.
+    const TScheda& LeggiVista();
     // At a position inside the archive: overwrites that record. At the end (Posiziona(NumeroSchede())):
     // appends, after whatever other programs appended since the archive was opened; the position and
     // NumeroSchede then say where the card really landed.
@@ -55,7 +58,7 @@ private:
     qint64 posizione = 0;
 
     // Read-ahead: scans of the whole archive read large blocks instead of one record per call.
-    std::vector<char> blocco;
+    std::vector<TScheda> blocco;
     qint64 primoInBlocco = 0;
     qint64 schedeInBlocco = 0;
 };

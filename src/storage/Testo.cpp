@@ -6,11 +6,7 @@
 
 namespace {
 
-// 0x80-0x9F of Windows-1252; 0 marks the five unassigned bytes.
-constexpr std::array<char16_t, 32> alto = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                           0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-                                           0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                           0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+constexpr const auto& alto = Testo::Cp1252Alto;
 
 int byteDi(char32_t c) {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
@@ -71,16 +67,24 @@ QByteArray aCp1252(const QString& s) {
 }
 
 QString daCp1252(const char* dati, int lunghezza) {
-    QString out;
-    out.reserve(lunghezza);
-    for (int i = 0; i < lunghezza; ++i) {
-        const auto b = static_cast<unsigned char>(dati[i]);
-        if (b >= 0x80 && b <= 0x9F && alto[b - 0x80] != 0)
-            out.append(QChar(alto[b - 0x80]));
-        else
-            out.append(QChar(b)); // unassigned bytes map to the C1 control of the same code
-    }
+    if (lunghezza <= 0)
+        return {};
+    QString out(lunghezza, Qt::Uninitialized);
+    char16_t* o = reinterpret_cast<char16_t*>(out.data());
+    for (int i = 0; i < lunghezza; ++i)
+        o[i] = carattereCp1252(static_cast<unsigned char>(dati[i]));
     return out;
+}
+
+int byteCp1252(char16_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return c;
+    if (c <= 0x9F) // only the unassigned bytes read as C1 controls
+        return alto[std::size_t(c - 0x80)] == 0 ? c : -1;
+    for (int i = 0; i < 32; ++i)
+        if (alto[std::size_t(i)] == c)
+            return 0x80 + i;
+    return -1;
 }
 
 } // namespace Testo
