@@ -413,7 +413,7 @@ void TfrmCartoline::btnCaricaFotoClick(SlotFoto slot) {
     const QString scelto = DialoghiFile::apri(this, o);
     if (scelto.isEmpty())
         return;
-    const Foto f = Foto::daFile(scelto);
+    const Foto f = Foto::daFile(scelto, Stile::DimensioneFoto);
     impostaFoto(slot, f.isNull() ? segnaposto(slot) : f);
 }
 
@@ -487,7 +487,7 @@ void TfrmCartoline::subMostraScheda(const TScheda& r, qint64 n) {
     for (const auto& [l, c] : allegati)
         l->setText(r.testo(c));
     lblPosizione->setText(QString::number(n));
-    CaricaFotoScheda(*this);
+    CaricaFotoScheda(*this, Stile::DimensioneFoto);
 }
 
 TScheda TfrmCartoline::schedaDaControlli() const {

@@ -124,10 +124,12 @@ void TfrmSlideshow_Euro_01::cmdAvantiClick() {
 }
 
 void TfrmSlideshow_Euro_01::subApriFoto() {
-    // Through the shared photo reader, so its checks on size and format apply here as well.
+    // Through the shared photo reader, so its checks on size and format apply here as well; it decodes
+    // the photo at the size the window shows it.
     Foto f;
     if (QDir().mkpath(CartellaFoto()))
-        f = Foto::daFile(PercorsoFoto(nome, Testo::taglia(lblPosizione->text()), SlotFoto::A));
+        f = Foto::daFile(PercorsoFoto(nome, Testo::taglia(lblPosizione->text()), SlotFoto::A),
+                         imgFoto->size());
     imgFoto->impostaFoto(f.isNull() ? imgBianco->foto() : f);
 }
 

@@ -6,15 +6,15 @@ static bool creaCartellaFoto() {
     return QDir().mkpath(CartellaFoto());
 }
 
-bool CaricaFotoScheda(IFotoScheda& editor) {
+bool CaricaFotoScheda(IFotoScheda& editor, QSize riquadro) {
     const QString nome = editor.nomeCatalogo(), n = editor.posizioneScheda();
     bool ok = creaCartellaFoto();
     if (ok) {
-        const Foto a = Foto::daFile(PercorsoFoto(nome, n, SlotFoto::A));
+        const Foto a = Foto::daFile(PercorsoFoto(nome, n, SlotFoto::A), riquadro);
         ok = !a.isNull();
         if (ok) {
             editor.impostaFoto(SlotFoto::A, a);
-            const Foto b = Foto::daFile(PercorsoFoto(nome, n, SlotFoto::B));
+            const Foto b = Foto::daFile(PercorsoFoto(nome, n, SlotFoto::B), riquadro);
             ok = !b.isNull();
             if (ok)
                 editor.impostaFoto(SlotFoto::B, b);

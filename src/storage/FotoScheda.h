@@ -17,6 +17,7 @@ public:
 };
 
 // Loads both photos of the card; on any failure both slots show their placeholders. False on failure.
-bool CaricaFotoScheda(IFotoScheda& editor);
+// riquadro: the size of the slots, so that each photo is decoded once, at the size they show it.
+bool CaricaFotoScheda(IFotoScheda& editor, QSize riquadro = {});
 // Writes both photos of the card (A first); on any failure both slots show their placeholders.
 bool SalvaFotoScheda(IFotoScheda& editor);

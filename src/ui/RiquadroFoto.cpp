@@ -8,15 +8,13 @@ TRiquadroFoto::TRiquadroFoto(QWidget* parent) : QWidget(parent) {}
 QRect TRiquadroFoto::adatta(QSize img, QRect box) {
     if (img.isEmpty())
         return {};
-    QSize s = img;
-    if (s.width() > box.width() || s.height() > box.height())
-        s.scale(box.size(), Qt::KeepAspectRatio);
+    const QSize s = Foto::adattata(img, box.size());
     return QRect(box.x() + (box.width() - s.width()) / 2, box.y() + (box.height() - s.height()) / 2,
                  s.width(), s.height());
 }
 
 QRect TRiquadroFoto::areaImmagine() const {
-    return adatta(attuale.immagine().size(), rect());
+    return adatta(attuale.dimensione(), rect());
 }
 
 void TRiquadroFoto::impostaFoto(const Foto& f) {
@@ -34,10 +32,7 @@ void TRiquadroFoto::paintEvent(QPaintEvent*) {
     if (area.isEmpty())
         return;
     if (ridotta.size() != area.size())
-        ridotta =
-            area.size() == attuale.immagine().size()
-                ? attuale.immagine()
-                : attuale.immagine().scaled(area.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        ridotta = attuale.ridotta(area.size());
     QPainter p(this);
     p.drawImage(area.topLeft(), ridotta);
 }

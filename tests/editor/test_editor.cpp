@@ -77,6 +77,8 @@ private slots:
     void copiaPropostaFotoJpg();
     void bmpSalvataComeJpeg();
     void zoom();
+    void fotoGrandeMostrataNitida_data();
+    void fotoGrandeMostrataNitida();
 
     void nessunCampoDopoSalvataggio();
     void testoInizialeSottoIlPuntatore();
@@ -585,6 +587,47 @@ void TestEditor::zoom() {
     QTest::mouseClick(z.imgFoto, Qt::LeftButton, {}, z.imgFoto->rect().center());
     QVERIFY(!z.isVisible());
     QCOMPARE(z.result(), int(QDialog::Accepted));
+}
+
+// A 4000 x 3000 photo is decoded reduced for the screen: what the slot and the zoom window paint must
+// be the whole photo as sharp as a reduction of the full picture, not a smaller copy stretched.
+void TestEditor::fotoGrandeMostrataNitida_data() {
+    QTest::addColumn<bool>("nelloZoom");
+    QTest::newRow("slot") << false;
+    QTest::newRow("zoom window") << true;
+}
+
+void TestEditor::fotoGrandeMostrataNitida() {
+    QFETCH(bool, nelloZoom);
+    QImage scacchi(4000, 3000, QImage::Format_RGB32); // squares of 40 pixels: sharp edges at any size
+    for (int y = 0; y < scacchi.height(); ++y)
+        for (int x = 0; x < scacchi.width(); ++x)
+            scacchi.setPixel(x, y, (x / 40 + y / 40) % 2 ? qRgb(230, 225, 210) : qRgb(40, 30, 60));
+    const QString file = percorso(QStringLiteral("scacchi.jpg"));
+    QVERIFY(scacchi.save(file, "JPEG", 90));
+    DialoghiFile::Test::accoda(file);
+    clic(ed->btnCaricaFoto);
+    DialoghiFile::Test::richieste();
+
+    std::unique_ptr<TfrmZoom> z;
+    TRiquadroFoto* r = ed->imgFoto;
+    if (nelloZoom) {
+        z = std::make_unique<TfrmZoom>(ed.get(), ed->imgFoto->foto());
+        z->show();
+        r = z->imgFoto;
+    }
+    const QRect area = r->areaImmagine();
+    QCOMPARE(area, TRiquadroFoto::adatta({4000, 3000}, r->rect()));
+    QImage dipinto(r->size(), QImage::Format_RGB32);
+    r->render(&dipinto);
+    const QImage mostrato = dipinto.copy(area);
+    const QImage atteso = QImage(file).scaled(area.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    qint64 scarto = 0;
+    for (int y = 0; y < atteso.height(); ++y)
+        for (int x = 0; x < atteso.width(); ++x)
+            scarto += std::abs(qGray(mostrato.pixel(x, y)) - qGray(atteso.pixel(x, y)));
+    const double medio = double(scarto) / (atteso.width() * atteso.height());
+    QVERIFY2(medio < 6, qPrintable(QString::number(medio)));
 }
 
 // After a save and the window active again, no field has the focus or the highlight, and a typed key

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImageWriter>
+#include <QPainter>
 
 namespace {
 
@@ -42,6 +43,33 @@ QByteArray jpeg(QSize dimensione, QColor colore) {
     b.open(QIODevice::WriteOnly);
     QImageWriter(&b, "jpeg").write(img);
     return out;
+}
+
+// A 400 x 300 JPEG in four coloured quarters (red, green above; blue, yellow below) whose EXIF tag says
+// how to turn it for showing (1 as stored, 3 half a turn, 6 a quarter clockwise, 8 anticlockwise).
+QByteArray jpegQuartiRuotato(int orientamento) {
+    QImage img(400, 300, QImage::Format_RGB32);
+    img.fill(Qt::red);
+    QPainter p(&img);
+    p.fillRect(200, 0, 200, 150, Qt::green);
+    p.fillRect(0, 150, 200, 150, Qt::blue);
+    p.fillRect(200, 150, 200, 150, Qt::yellow);
+    p.end();
+    QByteArray j;
+    QBuffer b(&j);
+    b.open(QIODevice::WriteOnly);
+    QImageWriter(&b, "jpeg").write(img);
+    // APP1: "Exif", a big-endian TIFF header and one IFD entry, Orientation (0x0112), SHORT, 1 value.
+    const QByteArray tiff = QByteArray("MM\0\x2a\0\0\0\x08\0\x01\x01\x12\0\x03\0\0\0\x01\0", 19) +
+                            char(orientamento) + QByteArray(6, '\0');
+    const QByteArray app1 = QByteArray("Exif\0\0", 6) + tiff;
+    const int n = int(app1.size()) + 2;
+    return j.left(2) + QByteArray("\xFF\xE1") + char(n >> 8) + char(n & 0xFF) + app1 + j.mid(2);
+}
+
+bool simile(QRgb a, QColor b) {
+    return std::abs(qRed(a) - b.red()) < 40 && std::abs(qGreen(a) - b.green()) < 40 &&
+           std::abs(qBlue(a) - b.blue()) < 40;
 }
 
 class FintoEditore : public IFotoScheda {
@@ -85,6 +113,8 @@ private slots:
     void caricaFoto();
     void salvaFotoMantieneIJpeg();
     void salvaFotoFallita();
+    void fotoRidottaDrittaIntera_data();
+    void fotoRidottaDrittaIntera();
 };
 
 void TestStorage::layoutDeiCampi() {
@@ -342,6 +372,57 @@ void TestStorage::salvaFotoFallita() {
     ed.slot[1] = Foto(QImage(10, 10, QImage::Format_RGB32));
     QVERIFY(!SalvaFotoScheda(ed));
     QCOMPARE(ed.segnaposto, 1);
+}
+
+// A photo is shown decoded at the size of its box, not at full size: the reduced picture must be the
+// whole picture, turned as its EXIF tag says, whether it was made when the file was loaded (for a box)
+// or later for a larger one.
+void TestStorage::fotoRidottaDrittaIntera_data() {
+    QTest::addColumn<int>("orientamento");
+    QTest::addColumn<QSize>("riquadro"); // at loading; invalid: none
+    QTest::addColumn<QSize>("mostrata"); // the box it is then shown in
+    QTest::addColumn<QSize>("dimensione");
+    QTest::addColumn<QColor>("sinistraAlto");
+    QTest::addColumn<QColor>("destraAlto");
+    const QColor r = Qt::red, g = Qt::green, b = Qt::blue, y = Qt::yellow;
+    const struct {
+        int o;
+        QSize dimensione;
+        QColor sa, da;
+    } orientamenti[] = {
+        {1, {400, 300}, r, g}, {3, {400, 300}, y, b}, {6, {300, 400}, b, r}, {8, {300, 400}, g, y}};
+    for (const auto& o : orientamenti) {
+        QTest::addRow("orientation %d, slot box at loading", o.o)
+            << o.o << QSize(366, 260) << QSize(366, 260) << o.dimensione << o.sa << o.da;
+        QTest::addRow("orientation %d, no box at loading, shown in the slot", o.o)
+            << o.o << QSize() << QSize(366, 260) << o.dimensione << o.sa << o.da;
+        QTest::addRow("orientation %d, slot box at loading, then a small box", o.o)
+            << o.o << QSize(366, 260) << QSize(60, 60) << o.dimensione << o.sa << o.da;
+        QTest::addRow("orientation %d, box larger than the photo", o.o)
+            << o.o << QSize(1000, 800) << QSize(1000, 800) << o.dimensione << o.sa << o.da;
+    }
+}
+
+void TestStorage::fotoRidottaDrittaIntera() {
+    QFETCH(int, orientamento);
+    QFETCH(QSize, riquadro);
+    QFETCH(QSize, mostrata);
+    QFETCH(QSize, dimensione);
+    QFETCH(QColor, sinistraAlto);
+    QFETCH(QColor, destraAlto);
+    const QByteArray dati = jpegQuartiRuotato(orientamento);
+    const Foto f = Foto::daDati(dati, riquadro);
+    QVERIFY(!f.isNull());
+    QCOMPARE(f.dimensione(), dimensione);
+    const QSize s = Foto::adattata(dimensione, mostrata);
+    const QImage img = f.ridotta(s);
+    QCOMPARE(img.size(), s);
+    const int dx = s.width() / 4, dy = s.height() / 4;
+    QVERIFY(simile(img.pixel(dx, dy), sinistraAlto));
+    QVERIFY(simile(img.pixel(s.width() - 1 - dx, dy), destraAlto));
+    QCOMPARE(f.immagine().size(), dimensione);
+    QVERIFY(simile(f.immagine().pixel(10, 10), sinistraAlto));
+    QCOMPARE(f.comeJpeg(), dati); // saved as it came, tag included
 }
 
 QTEST_MAIN(TestStorage)

@@ -32,6 +32,8 @@ private slots:
     void fotoContenuto_data();
     void fotoContenuto();
     void fotoSenzaMemoria();
+    void fotoRidottaEntroIlLimite_data();
+    void fotoRidottaEntroIlLimite();
 
     void accodaDopoAltroProgramma();
     void scriviSuArchivioAccorciato();
@@ -233,6 +235,32 @@ void TestStorageAffidabilita::fotoSenzaMemoria() {
     QCOMPARE(sonda.exitStatus(), QProcess::NormalExit);
     QCOMPARE(sonda.exitCode(), 0);
     QCOMPARE(uscita, QByteArray("null"));
+}
+
+// A JPEG is decoded only reduced when it is loaded, so the reader never allocates the full picture and
+// cannot apply the pixel limit itself: the size its header announces is held against the limit.
+void TestStorageAffidabilita::fotoRidottaEntroIlLimite_data() {
+    QTest::addColumn<QByteArray>("dati");
+    QTest::addColumn<QSize>("riquadro"); // invalid: none
+    QTest::addColumn<bool>("caricata");
+    const QByteArray oltre = jpegCheAnnuncia(8193, 8192), limite = jpegCheAnnuncia(8192, 8192);
+    const QByteArray jpg = immagine({400, 300}, "jpeg");
+    for (QSize r : {QSize(), QSize(366, 260)}) {
+        const char* box = r.isValid() ? "slot box" : "no box";
+        QTest::addRow("%s, 8193 x 8192 (just over 256 MB)", box) << oltre << r << false;
+        QTest::addRow("%s, 8192 x 8192 (256 MB)", box) << limite << r << true;
+        QTest::addRow("%s, truncated", box) << jpg.left(jpg.size() - 40) << r << false;
+    }
+}
+
+void TestStorageAffidabilita::fotoRidottaEntroIlLimite() {
+    QFETCH(QByteArray, dati);
+    QFETCH(QSize, riquadro);
+    QFETCH(bool, caricata);
+    const Foto f = Foto::daDati(dati, riquadro);
+    QCOMPARE(!f.isNull(), caricata);
+    if (caricata)
+        QCOMPARE(f.dimensione(), QSize(8192, 8192));
 }
 
 // Another program appended after this one opened the archive: the new card goes after it.
