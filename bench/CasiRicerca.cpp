@@ -144,6 +144,18 @@ void casiRicerca(const Contesto& c) {
     stampaRiga(QStringLiteral("   of which scan, lines, sort and model"), nucleo, c.schede,
                rapporto("(a)", nucleo.mediana(), a));
 
+    // The floor of every scan: each record read and tested, no line made.
+    const TRicerca nessuna({{Campo::Tipologia, QStringLiteral("nessun gruppo")}});
+    const Misura vuota = misura(c.volte, [&] {
+        TArchivio archivio;
+        archivio.ApriOCrea(c.archivio);
+        QStringList righe;
+        raccogliRighe(
+            archivio, [&](const TScheda& r) { return nessuna.corrisponde(r); }, righe);
+    });
+    stampaRiga(QStringLiteral("   scan alone, a filter no card matches"), vuota, c.schede,
+               rapporto("(a)", vuota.mediana(), a));
+
     // 2. No filter: every card is a line.
     const Misura tutte = misura(c.volte, [&] { cerca(w, QString(), QString()); });
     stampaRiga(QStringLiteral("2. search, no filter (click to list painted)"), tutte, c.schede,

@@ -6,6 +6,7 @@
 #include "TestSupport.h"
 
 #include "search/Elenco.h"
+#include "storage/Archivio.h"
 #include "storage/Testo.h"
 
 #include <algorithm>
@@ -44,6 +45,7 @@ private slots:
     void ordineComeLeMaiuscole_data();
     void ordineComeLeMaiuscole();
     void trovaComeLaRicercaPiana();
+    void schedeConRigaComeLeRighe();
 };
 
 void TestSearchConfronto::filtroSuiByte_data() {
@@ -137,6 +139,37 @@ void TestSearchConfronto::trovaComeLaRicercaPiana() {
     }
     // A term with a capital is never in a folded text.
     QVERIFY(!contieneAZ(QStringLiteral("aaaaaaaaaaaaaaaaaaaa"), QStringLiteral("aA")));
+}
+
+void TestSearchConfronto::schedeConRigaComeLeRighe() {
+    // Names where the line's start is easy to get wrong: none, blanks only, cut at 40, accented, and
+    // two cards whose lines are equal.
+    const QList<QByteArray> schede{card("", "Ossidi"),
+                                   card("   ", "Ossidi"),
+                                   card(QByteArray(45, 'q'), "Ossidi"),
+                                   card(QByteArray(40, 'q') + "zz", "Ossidi"),
+                                   card("Ematite \x80", "Ossidi"),
+                                   card("Ematite \x80", "Ossidi"),
+                                   card("ematite \x80", "Ossidi"),
+                                   card("Ematite", "Ossidi", "Elba", "1990", "")};
+    const QString percorso = this->percorso(QStringLiteral("Righe.ima"));
+    QVERIFY(scrivi(percorso, schede));
+    QStringList righe;
+    for (const QByteArray& b : schede) {
+        TScheda s;
+        std::copy(b.begin(), b.end(), s.byte.begin());
+        righe << Testo::taglia(subRigaElenco(s));
+    }
+    for (qsizetype i = 0; i < righe.size(); ++i) {
+        QList<qint64> attese, trovate;
+        for (qsizetype j = 0; j < righe.size(); ++j)
+            if (righe.at(j) == righe.at(i))
+                attese << j + 1;
+        TArchivio archivio;
+        archivio.ApriOCrea(percorso);
+        schedeConRiga(archivio, righe.at(i), [&](const TScheda&, qint64 n) { trovate << n; });
+        QCOMPARE(trovate, attese);
+    }
 }
 
 QTEST_MAIN(TestSearchConfronto)
