@@ -204,7 +204,40 @@ std::size_t ugualiIniziali(const unsigned char* a, const unsigned char* b, std::
     return p;
 }
 
-void ordinaDa(const Chiavi& k, Voce* v, std::size_t n, std::size_t profondita) {
+// A large group by its words, a byte at a time from the least significant (radix sort). The group
+// comes in the order of its lines, and every pass keeps the order of equal digits, so equal words end
+// in the order of their lines too. A pass where every word has the same digit is skipped.
+void ordinaParole(Voce* v, std::size_t n, Voce* appoggio) {
+    std::size_t conta[9][256] = {};
+    for (std::size_t i = 0; i < n; ++i) {
+        ++conta[0][v[i].restanti];
+        for (int b = 0; b < 8; ++b)
+            ++conta[b + 1][(v[i].parola >> (8 * b)) & 0xFF];
+    }
+    Voce* da = v;
+    Voce* a = appoggio;
+    for (int passo = 0; passo < 9; ++passo) {
+        std::size_t* c = conta[passo];
+        auto cifra = [passo](const Voce& x) {
+            return passo == 0 ? std::size_t(x.restanti) : std::size_t((x.parola >> (8 * (passo - 1))) & 0xFF);
+        };
+        if (c[cifra(da[0])] == n)
+            continue;
+        std::size_t somma = 0;
+        for (std::size_t d = 0; d < 256; ++d) {
+            const std::size_t k = c[d];
+            c[d] = somma;
+            somma += k;
+        }
+        for (std::size_t i = 0; i < n; ++i)
+            a[c[cifra(da[i])]++] = da[i];
+        std::swap(da, a);
+    }
+    if (da != v)
+        std::copy(da, da + n, v);
+}
+
+void ordinaDa(const Chiavi& k, Voce* v, std::size_t n, std::size_t profondita, Voce* appoggio) {
     for (std::size_t i = 0; i < n; ++i) {
         if (i + Anticipo < n)
             anticipa(k, v[i + Anticipo], profondita);
@@ -220,13 +253,17 @@ void ordinaDa(const Chiavi& k, Voce* v, std::size_t n, std::size_t profondita) {
     }
     // A key that ends sorts before the longer ones it begins; keys that are equal to the end keep the
     // order of their lines.
-    std::sort(v, v + n, [](const Voce& a, const Voce& b) {
-        if (a.parola != b.parola)
-            return a.parola < b.parola;
-        if (a.restanti != b.restanti)
-            return a.restanti < b.restanti;
-        return a.indice < b.indice;
-    });
+    if (n >= 256) {
+        ordinaParole(v, n, appoggio);
+    } else {
+        std::sort(v, v + n, [](const Voce& a, const Voce& b) {
+            if (a.parola != b.parola)
+                return a.parola < b.parola;
+            if (a.restanti != b.restanti)
+                return a.restanti < b.restanti;
+            return a.indice < b.indice;
+        });
+    }
     for (std::size_t i = 0; i < n;) {
         std::size_t j = i + 1;
         while (j < n && v[j].parola == v[i].parola && v[j].restanti == v[i].restanti)
@@ -243,7 +280,7 @@ void ordinaDa(const Chiavi& k, Voce* v, std::size_t n, std::size_t profondita) {
                 comune = std::min(comune, l > da ? l - da : 0);
                 comune = ugualiIniziali(primo + da, k.byte.data() + k.inizio[v[g].indice] + da, comune);
             }
-            ordinaDa(k, v + i, j - i, da + comune);
+            ordinaDa(k, v + i, j - i, da + comune, appoggio + i);
         }
         i = j;
     }
@@ -362,7 +399,8 @@ void ordinaElenco(QStringList& righe) {
     std::vector<Voce> voci(static_cast<std::size_t>(n));
     for (qsizetype i = 0; i < n; ++i)
         voci[std::size_t(i)].indice = quint32(i);
-    ordinaDa(chiavi, voci.data(), voci.size(), 0);
+    std::vector<Voce> riserva(voci.size());
+    ordinaDa(chiavi, voci.data(), voci.size(), 0, riserva.data());
 
     QStringList ordinate;
     ordinate.reserve(n);
