@@ -14,7 +14,7 @@ cd "$1"
 unset QT_QPA_PLATFORM
 ./geodario & pid=$!
 found=""
-for _ in $(seq 1 100); do
+for _ in $(seq 1 300); do # up to 30 s: a loaded machine starts slowly
     if found=$(xdotool search --onlyvisible --name "Geodario - Accesso" 2>/dev/null) && [ -n "$found" ]; then
         break
     fi
