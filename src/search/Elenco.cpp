@@ -47,7 +47,18 @@ Pezzo tagliato(const TScheda& r, Campo c) {
 // A column of the list line: the text cut or padded with blanks to its width.
 char16_t* colonna(char16_t* out, Pezzo p, int larghezza) {
     const int n = std::min(p.n, larghezza);
-    for (int i = 0; i < n; ++i)
+    int i = 0;
+#ifdef __SSE2__
+    // Sixteen bytes at a time while they are below 0x80, which read as the same code.
+    for (; i + 16 <= n; i += 16) {
+        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p.dati + i));
+        if (_mm_movemask_epi8(b) != 0)
+            break;
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), _mm_unpacklo_epi8(b, _mm_setzero_si128()));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i + 8), _mm_unpackhi_epi8(b, _mm_setzero_si128()));
+    }
+#endif
+    for (; i < n; ++i)
         out[i] = Testo::carattereCp1252(p.dati[i]);
     std::fill(out + n, out + larghezza, u' ');
     return out + larghezza;
