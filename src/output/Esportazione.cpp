@@ -95,20 +95,15 @@ void aggiungiIntestazione(QByteArray& out) {
     out.append("</tr>");
 }
 
-// The read conversion of a field (Windows-1252, trimmed) for a whole archive at a time: the blanks are
-// trimmed as bytes, which is the same since only bytes up to 0x20 decode to characters up to U+0020, and
-// a text without bytes from 0x80 to 0x9F reads as Latin-1.
+// The read conversion of a field (Windows-1252, trimmed) for a whole archive at a time: trimmed as bytes,
+// and a text without bytes from 0x80 to 0x9F reads as Latin-1.
 QString testoCampo(const TScheda& scheda, Campo c) {
-    const auto* d = reinterpret_cast<const unsigned char*>(scheda.datiCampo(c));
-    int inizio = 0, fine = scheda.lunghezza(c);
-    while (inizio < fine && d[inizio] <= 0x20)
-        ++inizio;
-    while (fine > inizio && d[fine - 1] <= 0x20)
-        --fine;
-    for (int i = inizio; i < fine; ++i)
-        if (d[i] >= 0x80 && d[i] <= 0x9F)
-            return Testo::daCp1252(scheda.datiCampo(c) + inizio, fine - inizio);
-    return QString::fromLatin1(scheda.datiCampo(c) + inizio, fine - inizio);
+    const TScheda::Byte b = scheda.byteTagliati(c);
+    const char* d = reinterpret_cast<const char*>(b.dati);
+    for (int i = 0; i < b.n; ++i)
+        if (b.dati[i] >= 0x80 && b.dati[i] <= 0x9F)
+            return Testo::daCp1252(d, b.n);
+    return QString::fromLatin1(d, b.n);
 }
 
 void aggiungiEscape(QByteArray& out, char b) {

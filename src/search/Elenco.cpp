@@ -27,25 +27,8 @@ constexpr unsigned char minuscolaByte(unsigned char b) {
     return (b >= 'A' && b <= 'Z') ? static_cast<unsigned char>(b + 32) : b;
 }
 
-// A field's bytes without the blanks at both ends: only bytes up to 0x20 read as characters up to
-// U+0020, so trimming the bytes is trimming the text.
-struct Pezzo {
-    const unsigned char* dati;
-    int n;
-};
-
-Pezzo tagliato(const TScheda& r, Campo c) {
-    const auto* d = reinterpret_cast<const unsigned char*>(r.datiCampo(c));
-    int inizio = 0, fine = r.lunghezza(c);
-    while (inizio < fine && d[inizio] <= 0x20)
-        ++inizio;
-    while (fine > inizio && d[fine - 1] <= 0x20)
-        --fine;
-    return {d + inizio, fine - inizio};
-}
-
 // A column of the list line: the text cut or padded with blanks to its width.
-char16_t* colonna(char16_t* out, Pezzo p, int larghezza) {
+char16_t* colonna(char16_t* out, TScheda::Byte p, int larghezza) {
     const int n = std::min(p.n, larghezza);
     int i = 0;
 #ifdef __SSE2__
@@ -73,15 +56,15 @@ constexpr int LarghezzaFissa = 40 + 10 + 30 + 9 + 40 + 8 + 4 + 4; // every colum
 constexpr int LarghezzaMassima = LarghezzaFissa + 12;             // the value is at most 12 bytes
 
 // Writes the list line of r into out, which has room for LarghezzaFissa + the trimmed value's length.
-void rigaIn(const TScheda& r, const Pezzo& valore, char16_t* out) {
+void rigaIn(const TScheda& r, const TScheda::Byte& valore, char16_t* out) {
     char16_t* o = out;
-    o = colonna(o, tagliato(r, Campo::Titolo), 40);
+    o = colonna(o, r.byteTagliati(Campo::Titolo), 40);
     o = letterale(o, u"  Gruppo: ");
-    o = colonna(o, tagliato(r, Campo::Tipologia), 30);
+    o = colonna(o, r.byteTagliati(Campo::Tipologia), 30);
     o = letterale(o, u"  Luogo: ");
-    o = colonna(o, tagliato(r, Campo::Editore), 40);
+    o = colonna(o, r.byteTagliati(Campo::Editore), 40);
     o = letterale(o, u"  Anno: ");
-    o = colonna(o, tagliato(r, Campo::Anno), 4);
+    o = colonna(o, r.byteTagliati(Campo::Anno), 4);
     o = letterale(o, u"  € ");
     colonna(o, valore, valore.n);
 }
@@ -300,7 +283,7 @@ void ordinaDa(const Chiavi& k, Voce* v, std::size_t n, std::size_t profondita, V
 } // namespace
 
 QString subRigaElenco(const TScheda& r) {
-    const Pezzo valore = tagliato(r, Campo::Valore);
+    const TScheda::Byte valore = r.byteTagliati(Campo::Valore);
     QString riga(LarghezzaFissa + valore.n, Qt::Uninitialized);
     rigaIn(r, valore, reinterpret_cast<char16_t*>(riga.data()));
     return riga;
@@ -369,7 +352,7 @@ bool TRicerca::corrisponde(const TScheda& r) const {
 }
 
 bool eInVendita(const TScheda& r) {
-    const Pezzo p = tagliato(r, Campo::InVendita);
+    const TScheda::Byte p = r.byteTagliati(Campo::InVendita);
     return !(p.n == 2 && p.dati[0] == 'N' && p.dati[1] == 'o');
 }
 
@@ -459,7 +442,7 @@ void schedeConRiga(TArchivio& archivio, const QString& riga,
     while (!archivio.FineArchivio()) {
         const TScheda& r = archivio.LeggiVista();
         // A card with a name has a line that starts with it: most cards differ there already.
-        const Pezzo titolo = tagliato(r, Campo::Titolo);
+        const TScheda::Byte titolo = r.byteTagliati(Campo::Titolo);
         if (titolo.n > 0) {
             const int k = std::min(titolo.n, 40);
             if (cercata.size() < k)
@@ -471,7 +454,7 @@ void schedeConRiga(TArchivio& archivio, const QString& riga,
             if (i < k)
                 continue;
         }
-        const Pezzo valore = tagliato(r, Campo::Valore);
+        const TScheda::Byte valore = r.byteTagliati(Campo::Valore);
         rigaIn(r, valore, buffer);
         if (senzaSpazi(QStringView(buffer, LarghezzaFissa + valore.n)) == cercata)
             consegna(r, archivio.Posizione());

@@ -94,6 +94,22 @@ public:
     // Write conversion: trimmed, Windows-1252, cut to the field's width.
     void impostaTesto(Campo c, const QString& valore);
 
+    // A field's bytes without the blanks at both ends. Only bytes up to 0x20 read as characters up to
+    // U+0020, so this is the stored form of testo(c), for scans that work on the bytes.
+    struct Byte {
+        const unsigned char* dati;
+        int n;
+    };
+    Byte byteTagliati(Campo c) const {
+        const auto* d = reinterpret_cast<const unsigned char*>(datiCampo(c));
+        int inizio = 0, fine = lunghezza(c);
+        while (inizio < fine && d[inizio] <= 0x20)
+            ++inizio;
+        while (fine > inizio && d[fine - 1] <= 0x20)
+            --fine;
+        return {d + inizio, fine - inizio};
+    }
+
     // Stored length of a field; a length byte above the width counts as the width.
     int lunghezza(Campo c) const {
         const auto& d = definizione(c);
