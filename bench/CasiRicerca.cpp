@@ -91,6 +91,33 @@ int primaRicerca(const QString& archivio) {
     return 0;
 }
 
+// The parts of a search apart: the scan that makes the lines, then the sort alone. The sort is timed
+// inside the loop, on a copy made outside it, so that no line shared with the copy is touched.
+void scomposizione(const Contesto& c, const TRicerca& ricerca, double a) {
+    QStringList righe;
+    const Misura scansione = misura(c.volte, [&] {
+        TArchivio archivio;
+        archivio.ApriOCrea(c.archivio);
+        righe.clear();
+        raccogliRighe(
+            archivio, [&](const TScheda& r) { return ricerca.corrisponde(r); }, righe);
+    });
+    stampaRiga(QStringLiteral("   of which scan and %1 lines").arg(righe.size()), scansione, c.schede,
+               rapporto("(a)", scansione.mediana(), a));
+    Misura ordine;
+    for (int i = 0; i <= c.volte; ++i) {
+        QStringList copia = righe;
+        copia.detach();
+        QElapsedTimer t;
+        t.start();
+        ordinaElenco(copia);
+        if (i > 0)
+            ordine.ms.push_back(double(t.nsecsElapsed()) / 1e6);
+    }
+    ordine.piccoMB = piccoMemoriaMB();
+    stampaRiga(QStringLiteral("   of which the sort of %1 lines").arg(righe.size()), ordine, c.schede);
+}
+
 } // namespace
 
 int eseguiFiglio(int argc, char** argv) {
@@ -129,20 +156,11 @@ void casiRicerca(const Contesto& c) {
                    rapporto("(a)", due.mediana(), a, 1.5) + QStringLiteral(", ") +
                    rapporto("SQLite", due.mediana(), sqlDue.mediana(), 0.8));
 
-    // The core of the same search without the window, to show what the window adds.
-    const TRicerca ricerca({{Campo::Tipologia, QString::fromLatin1(GruppoCercato)},
-                            {Campo::Anno, QString::fromLatin1(AnnoCercato)}});
-    const Misura nucleo = misura(c.volte, [&] {
-        TArchivio archivio;
-        archivio.ApriOCrea(c.archivio);
-        QStringList righe;
-        raccogliRighe(
-            archivio, [&](const TScheda& r) { return ricerca.corrisponde(r); }, righe);
-        TModelloElenco modello;
-        modello.impostaRighe(std::move(righe));
-    });
-    stampaRiga(QStringLiteral("   of which scan, lines, sort and model"), nucleo, c.schede,
-               rapporto("(a)", nucleo.mediana(), a));
+    // Where the time goes, without the window.
+    scomposizione(c,
+                  TRicerca({{Campo::Tipologia, QString::fromLatin1(GruppoCercato)},
+                            {Campo::Anno, QString::fromLatin1(AnnoCercato)}}),
+                  a);
 
     // The floor of every scan: each record read and tested, no line made.
     const TRicerca nessuna({{Campo::Tipologia, QStringLiteral("nessun gruppo")}});
@@ -163,31 +181,7 @@ void casiRicerca(const Contesto& c) {
                    rapporto("(a)", tutte.mediana(), a, 2.5) + QStringLiteral(", ") +
                    rapporto("SQLite", tutte.mediana(), sqlTutte.mediana()));
 
-    // Where the time of the search with no filter goes.
-    QStringList tutteLeRighe;
-    const Misura soloScansione = misura(c.volte, [&] {
-        TArchivio archivio;
-        archivio.ApriOCrea(c.archivio);
-        tutteLeRighe.clear();
-        raccogliRighe(
-            archivio, [](const TScheda&) { return true; }, tutteLeRighe);
-    });
-    stampaRiga(QStringLiteral("   of which scan and lines"), soloScansione, c.schede,
-               rapporto("(a)", soloScansione.mediana(), a));
-    // Timed inside: the copy of the list is made outside, so that no shared line is touched.
-    Misura soloOrdine;
-    for (int i = 0; i <= c.volte; ++i) {
-        QStringList copia = tutteLeRighe;
-        copia.detach();
-        QElapsedTimer t;
-        t.start();
-        ordinaElenco(copia);
-        if (i > 0)
-            soloOrdine.ms.push_back(double(t.nsecsElapsed()) / 1e6);
-    }
-    soloOrdine.piccoMB = piccoMemoriaMB();
-    stampaRiga(QStringLiteral("   of which the sort"), soloOrdine, c.schede);
-    tutteLeRighe.clear();
+    scomposizione(c, TRicerca({}), a);
 
     // 2b. The same as the first search of a fresh process, heap growth included.
     Misura prima;
