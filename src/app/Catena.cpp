@@ -8,21 +8,31 @@
 #include "editor/Cartoline.h"
 #include "storage/Testo.h"
 
+#include <QEvent>
 #include <QLabel>
+#include <QTimer>
+#include <QWindow>
 
-// Creation order of the windows: the login window first, as the main window.
-TCatena::TCatena()
-    : password(std::make_unique<TfrmPassword>()), apriCatalogo(std::make_unique<TfrmApriCatalogo>()) {
+TCatena::TCatena() : password(std::make_unique<TfrmPassword>()) {
+    connect(password.get(), &TfrmPassword::accessoConsentito, this,
+            [this] { passa(password.get(), frmAvvio()); });
+    connect(password.get(), &TfrmPassword::cambiaPassword, this,
+            [this] { passa(password.get(), frmCambiaPassword()); });
+    connect(password.get(), &TfrmPassword::esci, this, &TCatena::fine);
+}
+
+TCatena::~TCatena() = default;
+
+// Creation order of the windows: the login window first (in the constructor), as the main window.
+void TCatena::creaFinestre() {
+    if (cartoline)
+        return;
+    apriCatalogo = std::make_unique<TfrmApriCatalogo>();
     avvio = std::make_unique<TfrmAvvio>();
     cambiaPassword = std::make_unique<TfrmCambiaPassword>();
     cartoline = std::make_unique<TfrmCartoline>();
     creaCatalogo = std::make_unique<TfrmCreaCatalogo>();
 
-    connect(password.get(), &TfrmPassword::accessoConsentito, this,
-            [this] { passa(password.get(), avvio.get()); });
-    connect(password.get(), &TfrmPassword::cambiaPassword, this,
-            [this] { passa(password.get(), cambiaPassword.get()); });
-    connect(password.get(), &TfrmPassword::esci, this, &TCatena::fine);
     connect(cambiaPassword.get(), &TFinestraCatena::chiusa, this, [this] {
         passa(cambiaPassword.get(), password.get());
         password->azzeraDopoCambio();
@@ -36,10 +46,30 @@ TCatena::TCatena()
     connect(cartoline.get(), &TFinestraCatena::chiusa, this, [this] { passa(cartoline.get(), avvio.get()); });
 }
 
-TCatena::~TCatena() = default;
+const TCatena& TCatena::finestreCreate() const {
+    const_cast<TCatena*>(this)->creaFinestre();
+    return *this;
+}
 
 void TCatena::avvia() {
     password->mostra();
+    if (cartoline)
+        return;
+    if (QWindow* w = password->windowHandle())
+        w->installEventFilter(this);
+    else
+        creaFinestre();
+}
+
+// The first exposure of the login window paints it; the other windows are created right after, once
+// that picture has gone to the screen.
+bool TCatena::eventFilter(QObject* o, QEvent* e) {
+    if (e->type() == QEvent::Expose && password->windowHandle() == o &&
+        password->windowHandle()->isExposed()) {
+        o->removeEventFilter(this);
+        QTimer::singleShot(0, this, &TCatena::creaFinestre);
+    }
+    return QObject::eventFilter(o, e);
 }
 
 void TCatena::passa(TFinestraCatena* da, TFinestraCatena* a) {
