@@ -5,7 +5,7 @@ PACKAGES := cmake g++ make ninja-build \
 	libsimpleini-dev fonts-liberation fonts-liberation2 fonts-dejavu-core xdg-utils \
 	gstreamer1.0-plugins-good gstreamer1.0-plugins-base \
 	xvfb xauth xdotool x11-apps imagemagick poppler-utils util-linux \
-	ccache clang libclang-rt-14-dev libsqlite3-dev libqrencode-dev zbar-tools
+	ccache clang libclang-rt-14-dev libsqlite3-dev libqrencode-dev zbar-tools libxcb-damage0-dev
 
 BUILD := build
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)

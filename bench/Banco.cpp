@@ -110,7 +110,7 @@ void stampaRiga(const QString& caso, const Misura& m, qint64 schede, const QStri
 QString obiettivo(double valore, double limite, const char* unita) {
     return QStringLiteral("%1 %2 (≤ %3 %2) %4")
         .arg(valore, 0, 'f', 2)
-        .arg(QLatin1String(unita))
+        .arg(QString::fromUtf8(unita))
         .arg(limite, 0, 'g', 4)
         .arg(valore <= limite ? QStringLiteral("ok") : QStringLiteral("MISSED"));
 }
