@@ -25,7 +25,7 @@ struct Contesto {
     QString cartella;
     QString archivio;
     qint64 schede = 0;
-    int volte = 5;
+    int volte = 7;
 };
 
 // Runs passo once untimed (caches warm, first-use allocations done) unless freddo, then `volte` times

@@ -140,7 +140,7 @@ void casiFoto(const Contesto& c) {
                  mostrata(ed.imgFoto02, telaB);
         });
         Messaggi::Test::prendi();
-        stampaRiga(QStringLiteral("foto: scheda con due foto 4000×3000 mostrata"), mostra, 0,
+        stampaRiga(QStringLiteral("8. card with two 4000×3000 photos shown (both painted)"), mostra, 0,
                    obiettivo(mostra.mediana(), 150, "ms") +
                        QStringLiteral(", %1%2").arg(dimensioni).arg(ok ? "" : ", NOT SHOWN"));
 
@@ -151,7 +151,7 @@ void casiFoto(const Contesto& c) {
             salvata = salvata && box.size() == 1 && box.first().tipo == Messaggi::Tipo::Informazione;
         });
         const bool identiche = leggi(fileA) == originali[0] && leggi(fileB) == originali[1];
-        stampaRiga(QStringLiteral("foto: la stessa scheda salvata"), salva, 0,
+        stampaRiga(QStringLiteral("8. the same card saved"), salva, 0,
                    QStringLiteral("photo files byte-identical: %1%2")
                        .arg(identiche ? "yes" : "NO (re-encoded)")
                        .arg(salvata ? "" : ", NOT SAVED"));
@@ -170,7 +170,7 @@ void casiFoto(const Contesto& c) {
             ok = ok && show.lblPosizione->text() == numero && mostrata(show.imgFoto, tela);
         });
         Messaggi::Test::prendi();
-        stampaRiga(QStringLiteral("foto: passo dello slide show, foto 4000×3000"), passo, 0,
+        stampaRiga(QStringLiteral("9. slide-show step, 4000×3000 photo painted"), passo, 0,
                    obiettivo(passo.mediana(), 100, "ms") + QStringLiteral(", area %1×%2%3")
                                                                .arg(show.imgFoto->width())
                                                                .arg(show.imgFoto->height())

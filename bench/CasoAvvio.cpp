@@ -352,7 +352,7 @@ QString preparaCartella(const Contesto& c, QString& errore) {
 } // namespace
 
 void casoAvvio(const Contesto& c) {
-    const QString caso = QStringLiteral("start-up to the login window");
+    const QString caso = QStringLiteral("10. start-up to the login window drawn");
     auto salta = [&](const QString& perche) {
         std::printf("%-52s  skipped: %s\n", qPrintable(caso), qPrintable(perche));
         std::fflush(stdout);
@@ -374,7 +374,7 @@ void casoAvvio(const Contesto& c) {
     const std::vector<std::string> env = ambiente(display, runtime);
 
     Programma minima;
-    minima.nome = QStringLiteral("start-up: minimal Qt Widgets window (yardstick)");
+    minima.nome = QStringLiteral("10. start-up: minimal Qt Widgets window (yardstick)");
     minima.eseguibile =
         QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("bench_finestra_minima"));
     Programma geodario;

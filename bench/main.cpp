@@ -49,7 +49,7 @@ int main(int argc, char** argv) {
 
     QList<qint64> dimensioni{10000, 100000};
     QString esterno;
-    int volte = 5;
+    int volte = 7;
     QStringList solo;
     for (int i = 1; i < argc; ++i) {
         const QByteArray a = argv[i];
