@@ -6,6 +6,7 @@
 #include <QtEndian>
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <limits>
 #include <vector>
@@ -100,7 +101,7 @@ qsizetype candidato(const char16_t* t, qsizetype da, qsizetype fine, char16_t c0
                     _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(t + i + 1)), p1), k1));
         const int maschera = _mm_movemask_epi8(uguali);
         if (maschera != 0)
-            return i + __builtin_ctz(unsigned(maschera)) / 2;
+            return i + std::countr_zero(unsigned(maschera)) / 2;
     }
 #endif
     for (; i < fine; ++i)
@@ -199,7 +200,7 @@ std::size_t ugualiIniziali(const unsigned char* a, const unsigned char* b, std::
     for (; p + 8 <= n; p += 8) {
         const quint64 x = qFromLittleEndian<quint64>(a + p) ^ qFromLittleEndian<quint64>(b + p);
         if (x != 0)
-            return p + std::size_t(__builtin_ctzll(x)) / 8;
+            return p + std::size_t(std::countr_zero(x)) / 8;
     }
     while (p < n && a[p] == b[p])
         ++p;

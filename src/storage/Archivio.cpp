@@ -137,9 +137,11 @@ void TArchivio::ApriOCrea(const QString& percorso) {
     if (!file.open(modo | QIODevice::ExistingOnly)) {
         // Only a path with nothing under it is created, and never through a symbolic link: the
         // exclusive create refuses any name that exists, a dangling link included. An existing archive
-        // that cannot be opened fails; it is never recreated (that would empty it).
-        if (QFileInfo::exists(percorso) || QFileInfo(percorso).isSymLink() ||
-            !file.open(modo | QIODevice::NewOnly))
+        // that cannot be opened fails; it is never recreated (that would empty it). Another copy of the
+        // program may create it after the first open failed (both saving the first card of a new
+        // catalogue): the create then fails, and the archive is opened as that copy made it.
+        if (QFileInfo(percorso).isSymLink() ||
+            (!file.open(modo | QIODevice::NewOnly) && !file.open(modo | QIODevice::ExistingOnly)))
             throw EArchivio();
     }
     if (!QFileInfo(file).isFile()) {
